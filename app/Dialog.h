@@ -1,0 +1,134 @@
+// The form layer: every calculator is a CDialog written only against it.
+// A host (real windows, or the headless script driver) implements
+// DialogHost for each open form and Platform for the whole run.
+#pragma once
+#include <functional>
+#include <initializer_list>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/FormTemplate.h"
+#include "textfmt/Printf.h"
+#include "textfmt/Report.h"
+
+enum DialogResult { IDOK = 1, IDCANCEL = 2 };
+
+class CDialog;
+
+// The window a host made for one open form.
+class DialogHost {
+ public:
+  virtual ~DialogHost() = default;
+  virtual std::string GetText(int id) const = 0;
+  virtual void SetText(int id, const std::string& text) = 0;
+  virtual bool IsChecked(int id) const = 0;
+  virtual void SetChecked(int id, bool checked) = 0;
+  // Moves the keyboard focus; an edit field gets its whole text selected.
+  virtual void Focus(int id) = 0;
+  virtual void SetDefaultButton(int id) = 0;
+  // Ends the modal run of the form with this result.
+  virtual void End(int result) = 0;
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+  // Builds the form's window, attaches it, calls OnInitDialog and runs it
+  // modally until it ends; returns the result.
+  virtual int RunModal(CDialog& dialog) = 0;
+  // Opens a help address such as "Zenko.chm::/JulianDay_frameset.htm" or
+  // "Zenko.chm"; failures are silent.
+  virtual void OpenHelp(const std::string& address) = 0;
+
+  static Platform* Current();
+  static Platform* Install(Platform* platform);  // returns the previous one
+};
+
+class CDialog {
+ public:
+  CDialog(const FormTemplate& form, CDialog* owner);
+  virtual ~CDialog();
+  CDialog(const CDialog&) = delete;
+  CDialog& operator=(const CDialog&) = delete;
+
+  // Runs the form modally through the current platform.
+  int DoModal();
+
+  const FormTemplate& Template() const { return form_; }
+  CDialog* Owner() const { return owner_; }
+  const std::string& Title() const { return form_.title; }
+  // Title of the window this form is shown over; empty without an owner.
+  std::string OwnerTitle() const;
+  int GetDefID() const { return defaultButton_; }
+  bool IsOpen() const { return host_ != nullptr; }
+
+  // Called by hosts.
+  void Attach(DialogHost* host);
+  virtual void OnInitDialog();
+  virtual void OnCommand(int id);  // a button pressed or a radio checked
+  virtual void OnDoubleClicked(int id);
+  virtual void OnRButtonUp();      // right button released over the form
+  virtual void OnContextHelp();    // the title bar's help button
+  virtual void OnSysCommand(int command);
+  virtual void OnOK();             // "&Retour", or OK
+  virtual void OnCancel();         // "&Exit", Escape, the close box
+
+ protected:
+  // Text members bound by control id, exchanged by UpdateData.
+  void BindText(int id, std::string& member);
+  // Whole-number member; a bad text brings "Tapez un nombre entier." and
+  // keeps the value held before.
+  void BindNumber(int id, int& member);
+  // Handler run when the button (or radio button) is pressed.
+  void OnButton(int id, std::function<void()> handler);
+
+  // true: fields to members; false: members to fields. Returns false when
+  // a whole-number field did not hold a whole number (the other fields are
+  // read all the same).
+  bool UpdateData(bool saveAndValidate = true);
+
+  void GotoDlgCtrl(int id);
+  void MessageBox(const std::string& text, Icon icon);
+  void EndDialog(int result);
+  void SetDefID(int id);
+  // First checked radio button between first and last (ids in increasing
+  // order, only those of this form); 0 when none is.
+  int GetCheckedRadioButton(int first, int last) const;
+  bool IsDlgButtonChecked(int id) const;
+  void CheckDlgButton(int id, bool checked);
+  std::string GetDlgItemText(int id) const;
+  void SetDlgItemText(int id, const std::string& text);
+  // Opens "Zenko.chm::/<topic>_frameset.htm", or "Zenko.chm" for "".
+  void OpenHelpTopic(const std::string& topic);
+
+  // Shared notice for a computed value that is not a finite number: shows
+  // "Calcul impossible : le résultat n'est pas un nombre fini." (warning)
+  // and returns false when any value is NaN or infinite.
+  bool CheckFinite(std::initializer_list<double> values);
+
+ private:
+  const FormTemplate& form_;
+  CDialog* owner_;
+  DialogHost* host_ = nullptr;
+  int defaultButton_ = 0;
+  std::vector<std::pair<int, std::string*>> texts_;
+  std::vector<std::pair<int, int*>> numbers_;
+  std::map<int, std::function<void()>> handlers_;
+};
+
+// Forms by template id, registered by each form's own source file.
+using FormFactory = std::function<std::unique_ptr<CDialog>(CDialog* owner)>;
+bool RegisterForm(int templateId, FormFactory factory);
+std::unique_ptr<CDialog> CreateForm(int templateId, CDialog* owner);
+std::vector<int> RegisteredForms();
+
+// Registration from a template and a form class taking (CDialog* owner).
+#define ZENKO_REGISTER_FORM(ID, CLASS)                                     \
+  namespace {                                                              \
+  const bool registered_##CLASS = RegisterForm(                            \
+      ID, [](CDialog* owner) -> std::unique_ptr<CDialog> {                 \
+        return std::make_unique<CLASS>(owner);                             \
+      });                                                                  \
+  }

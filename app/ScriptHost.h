@@ -1,0 +1,7 @@
+// The headless host: runs forms from a form script and prints the events.
+#pragma once
+#include <iosfwd>
+
+// Reads the script from in, prints events on out and errors on err.
+// Returns the exit status: 0, or 2 after an unknown command or id.
+int RunFormScript(std::istream& in, std::ostream& out, std::ostream& err);

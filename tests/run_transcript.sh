@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Runs one form script in a fresh temporary directory and compares what the
+# driver prints (standard output and exit status) with NAME.expected.
+set -u
+driver=$1
+script=$2
+expected=${script%.zs}.expected
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work" || exit 1
+"$driver" < "$script" > actual.txt 2> errors.txt
+status=$?
+if [ "$status" -ne 0 ]; then
+  echo "zenko-script exited with status $status" >&2
+  cat errors.txt >&2
+  exit 1
+fi
+if ! diff -u "$expected" actual.txt; then
+  echo "transcript differs from $expected" >&2
+  exit 1
+fi

@@ -1,0 +1,148 @@
+#include "textfmt/Calendar.h"
+
+#include <cmath>
+
+#include "textfmt/Angles.h"
+#include "textfmt/Parse.h"
+#include "textfmt/Printf.h"
+#include "textfmt/Report.h"
+
+const char* const kWeekdayNames[7] = {"lundi",    "mardi",  "mercredi", "jeudi",
+                                      "vendredi", "samedi", "dimanche"};
+const char* const kMonthNames[13] = {
+    "",     "janvier", "février", "mars",      "avril",   "mai",     "juin",
+    "juillet", "août", "septembre", "octobre", "novembre", "décembre"};
+
+namespace {
+
+const int kMonthOffset[13] = {0, 0, 0, 3, 3, 4, 4, 5, 5, 5, 6, 6, 7};
+const int kMonthLength[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+const char kEpochFormat[] =
+    "Erreur de saisie de la date. Le format est Jaaaa.\n\nRecommencez !";
+const char kDateFormat[] =
+    "Erreur de saisie de la date.\nLe format est  jj/mm/[-]aaaa\n\n"
+    "Recommencez !";
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+int SyntaxError(const char* message) {
+  ShowMessage(message, Icon::Error);
+  return 0;
+}
+
+}  // namespace
+
+int ParseDateField(const std::string& text, int& day, int& month, int& year) {
+  if (text.empty()) return -1;
+  if (text[0] == 'J') {
+    std::string digits = text.substr(1);
+    int value = 0;
+    if (!ReadInt32Digits(digits, false, value)) return SyntaxError(kEpochFormat);
+    year = value;
+    return 2;
+  }
+  int slashes = 0;
+  bool minus = false;
+  bool wrong = false;
+  std::string parts[3];
+  for (char c : text) {
+    if (IsDigit(c)) {
+      parts[slashes] += c;
+    } else if (c == '/' && slashes < 2) {
+      ++slashes;
+    } else if (c == '-' && slashes == 2 && parts[2].empty() && !minus) {
+      minus = true;
+    } else {
+      wrong = true;
+    }
+  }
+  int d = 0, m = 0, y = 0;
+  if (wrong || slashes != 2 || !ReadInt32Digits(parts[0], false, d) ||
+      !ReadInt32Digits(parts[1], false, m) ||
+      !ReadInt32Digits(parts[2], minus, y))
+    return SyntaxError(kDateFormat);
+  bool leap = FloorModInt(y, 4) == 0 &&
+              (y <= 1582 || FloorModInt(y, 100) != 0 || FloorModInt(y, 400) == 0);
+  bool exists = m >= 1 && m <= 12 && d >= 1 &&
+                d <= kMonthLength[m] + ((m == 2 && leap) ? 1 : 0) &&
+                !(y == 1582 && m == 10 && d >= 5 && d <= 14);
+  if (!exists) {
+    ShowMessage("Vous avez entré une date non valide.\n\nRecommencez !",
+                Icon::Error);
+    return -1;
+  }
+  day = d;
+  month = m;
+  year = y;
+  return 1;
+}
+
+DateStatusPair ReadDateTimeAsJulianDay(const std::string& date,
+                                       const std::string& time, JulianDay& jd) {
+  int day = 0, month = 0, year = 0;
+  DateStatusPair status{ParseDateField(date, day, month, year), 0};
+  if (status.date == 2) {
+    jd = (static_cast<double>(year) - 2000) * 365.25 + 2451545.0;
+    return status;
+  }
+  double hours = 0.0;
+  status.time = ParseTimeField(time, hours);
+  if (status.date == 1 && status.time == 1) {
+    std::int64_t y1 = month < 3 ? std::int64_t{year} - 1 : year;
+    // Julian calendar before 15 October 1582 (the text year.mmdd compared
+    // with 1582.1015 in the original rule).
+    bool julian = year < 1582 || (year == 1582 && month * 100 + day < 1015);
+    double b = julian ? -2.0
+                      : static_cast<double>(static_cast<std::int64_t>(
+                            std::floor(y1 / 400.0) - std::floor(y1 / 100.0)));
+    jd = (static_cast<double>(year) * 365.0 + 1721028.5 + 31 * month -
+          kMonthOffset[month] + day) +
+         std::floor(y1 / 4.0) + b + hours / 24.0;
+  }
+  return status;
+}
+
+double SiderealTimeAtGreenwich(JulianDay jd) {
+  double d = jd - 2451545.0;
+  double t = d / 36525.0;
+  double r = (d - std::floor(d)) + 0.779057273 +
+             t * (100.0021390378 + t * (1.0776e-06 - t * 7e-11));
+  return (r - std::floor(r)) * 24.0;
+}
+
+CalendarDate JulianDayToCalendar(JulianDay jd) {
+  // Outside this span the integer conversions below would not be defined;
+  // callers refuse such days before asking for a date.
+  if (!(std::fabs(jd) < 1e15)) jd = 0.0;
+  CalendarDate c{};
+  c.z = static_cast<std::int64_t>(std::floor(jd + 0.5));
+  c.f = (jd + 0.5) - static_cast<double>(c.z);
+  std::int64_t a = c.z;
+  if (c.z >= 2299161) {
+    auto alpha = static_cast<std::int64_t>((c.z - 1867216.25) / 36524.25);
+    a = c.z + 1 + alpha - alpha / 4;
+  }
+  std::int64_t b = a + 1524;
+  auto cc = static_cast<std::int64_t>((b - 122.1) / 365.25);
+  auto d = static_cast<std::int64_t>(365.25 * cc);
+  auto e = static_cast<std::int64_t>((b - d) / 30.6001);
+  c.dayWithFraction =
+      static_cast<double>(b - d - static_cast<std::int64_t>(30.6001 * e)) + c.f;
+  c.day = static_cast<std::int64_t>(c.dayWithFraction);
+  c.month = e < 14 ? e - 1 : e - 13;
+  c.year = c.month > 2 ? cc - 4716 : cc - 4715;
+  c.weekday = static_cast<int>(FloorModReal(jd + 0.5, 7));
+  if (c.weekday < 0 || c.weekday > 6) c.weekday = 0;
+  return c;
+}
+
+void FormatJulianDayAsDate(JulianDay jd, std::string& weekday,
+                           std::string& date, std::string& time) {
+  CalendarDate c = JulianDayToCalendar(jd);
+  weekday = kWeekdayNames[c.weekday];
+  date = Format("%lld/%lld/%lld", static_cast<long long>(c.day),
+                static_cast<long long>(c.month), static_cast<long long>(c.year));
+  time = FormatHours((c.dayWithFraction - static_cast<double>(c.day)) * 24,
+                     "", 1, 0);
+}

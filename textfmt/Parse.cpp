@@ -1,0 +1,158 @@
+#include "textfmt/Parse.h"
+
+#include <algorithm>
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+
+#include "textfmt/Report.h"
+
+namespace {
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+}  // namespace
+
+bool ReadInt32Digits(const std::string& digits, bool negative, int& value) {
+  if (digits.empty()) return false;
+  std::int64_t v = 0;
+  for (char c : digits) {
+    if (!IsDigit(c)) return false;
+    v = v * 10 + (c - '0');
+    if (v > std::int64_t{INT_MAX} + 1) return false;
+  }
+  if (negative) v = -v;
+  if (v < INT_MIN || v > INT_MAX) return false;
+  value = static_cast<int>(v);
+  return true;
+}
+
+bool ReadPlainDecimal(const std::string& text, double& value) {
+  bool digit = false;
+  for (char c : text) digit = digit || IsDigit(c);
+  if (!digit) return false;
+  double v = 0.0;
+  const char* first = text.data();
+  const char* last = first + text.size();
+  auto [ptr, ec] = std::from_chars(first, last, v, std::chars_format::fixed);
+  if (ec == std::errc::result_out_of_range && ptr == last) {
+    // Too small to be held: the value is zero; too large: refused.
+    std::size_t dot = text.find('.');
+    if (text.find_first_not_of('0') < std::min(dot, text.size())) return false;
+    v = 0.0;
+  } else if (ec != std::errc() || ptr != last || !std::isfinite(v)) {
+    return false;
+  }
+  value = v;
+  return true;
+}
+
+int ParseDecimalField(const std::string& text, double& value) {
+  if (text.empty()) return -1;
+  std::size_t start = (text[0] == '+' || text[0] == '-') ? 1 : 0;
+  int separators = 0;
+  std::string body = text.substr(start);
+  for (char& c : body) {
+    if (c == '.' || c == ',') {
+      ++separators;
+      c = '.';
+    } else if (!IsDigit(c)) {
+      return 0;
+    }
+  }
+  if (separators >= 2) return 0;
+  double v = 0.0;
+  if (!ReadPlainDecimal(body, v)) return 0;
+  value = (text[0] == '-') ? -v : v;
+  return 1;
+}
+
+int ParseSexagesimal(const std::string& text, double& value) {
+  if (text.empty()) return -1;
+  bool negative = text[0] == '-';
+  std::size_t start = (text[0] == '+' || negative) ? 1 : 0;
+  int colons = 0;
+  bool point = false;
+  std::string parts[3];
+  for (std::size_t i = start; i < text.size(); ++i) {
+    char c = text[i];
+    if (IsDigit(c)) {
+    } else if (c == ':' && colons < 2) {
+      ++colons;
+      continue;
+    } else if (c == '.' && colons == 2 && !point) {
+      point = true;
+    } else {
+      return 0;
+    }
+    parts[colons] += c;
+  }
+  if (colons != 2) return 0;
+  // Every part must hold a number: "12::30" or "12:30:" have none to read.
+  int units = 0;
+  int minutes = 0;
+  double seconds = 0.0;
+  if (!ReadInt32Digits(parts[0], negative, units)) return 0;
+  if (!ReadInt32Digits(parts[1], false, minutes)) return 0;
+  if (!ReadPlainDecimal(parts[2], seconds)) return 0;
+  if (minutes > 59 || seconds >= 60.0) {
+    ShowMessage(
+        "Erreur ! Les nombres des minutes et des\nsecondes doivent être "
+        "inférieurs à 60.\n\nRecommencez !",
+        Icon::Error);
+    return -1;
+  }
+  double sign = negative ? -1.0 : 1.0;
+  value = units + sign * (minutes / 60.0 + seconds / 3600.0);
+  return 1;
+}
+
+int ParseTimeField(const std::string& text, double& hours) {
+  int status = ParseSexagesimal(text, hours);
+  if (status == -1) return -1;
+  if (status == 0) {
+    ShowMessage(
+        "Erreur de saisie de l'heure.\nLe format est  hh:mm:ss.s\n\n"
+        "Recommencez !",
+        Icon::Error);
+    return 0;
+  }
+  if (hours < 0.0 || hours >= 24.0) {
+    ShowMessage(
+        "Erreur ! Le nombre des heures doit\nêtre compris entre 0 et 23.\n\n"
+        "Recommencez !",
+        Icon::Error);
+    return -1;
+  }
+  return 1;
+}
+
+bool ParseWholeNumber(const std::string& full, int& value) {
+  std::string text = full.substr(0, 31);
+  std::size_t i = 0;
+  auto blank = [&](std::size_t k) {
+    return k < text.size() && (text[k] == ' ' || text[k] == '\t');
+  };
+  while (blank(i)) ++i;
+  if (i >= text.size()) return false;
+  char first = text[i];
+  bool negative = false;
+  if (text[i] == '+' || text[i] == '-') {
+    negative = text[i] == '-';
+    ++i;
+  }
+  std::size_t digitsStart = i;
+  std::int64_t v = 0;
+  while (i < text.size() && IsDigit(text[i])) {
+    if (v <= std::int64_t{INT_MAX} + 1) v = v * 10 + (text[i] - '0');
+    ++i;
+  }
+  if (i == digitsStart) return false;
+  while (blank(i)) ++i;
+  if (i != text.size()) return false;
+  if (negative) v = -v;
+  if (v > INT_MAX) v = INT_MAX;
+  if (v < INT_MIN) v = INT_MIN;
+  if (v == 0 && first != '0') return false;
+  value = static_cast<int>(v);
+  return true;
+}

@@ -1,0 +1,24 @@
+// Parsing of the texts typed in input fields.
+// Statuses: 1 usable value, 0 syntax error (the caller shows its message),
+// -1 empty text or an error already reported here.
+#pragma once
+#include <string>
+
+int ParseDecimalField(const std::string& text, double& value);
+int ParseSexagesimal(const std::string& text, double& value);
+int ParseTimeField(const std::string& text, double& hours);
+
+// Whole-number fields (number of points, height in metres): only the first
+// 31 characters count; blanks or tabs, an optional sign, digits, blanks or
+// tabs. Values past the 32-bit range are clamped. Zero is accepted only
+// when its first non-blank character is the digit 0. Returns true and sets
+// value on success; shows nothing.
+bool ParseWholeNumber(const std::string& text, int& value);
+
+// Reads an unsigned run of decimal digits into a 32-bit int; false when it
+// is empty or does not fit.
+bool ReadInt32Digits(const std::string& digits, bool negative, int& value);
+
+// Reads [digits][.digits] as a double, independently of the C locale.
+// False when no digit is present or the value is not finite.
+bool ReadPlainDecimal(const std::string& text, double& value);
