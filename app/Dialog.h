@@ -63,6 +63,9 @@ class CDialog {
   std::string OwnerTitle() const;
   int GetDefID() const { return defaultButton_; }
   bool IsOpen() const { return host_ != nullptr; }
+  // Current text of one of this form's controls (a form reads its owner's
+  // fields this way).
+  std::string GetDlgItemText(int id) const;
 
   // Called by hosts.
   void Attach(DialogHost* host);
@@ -98,7 +101,6 @@ class CDialog {
   int GetCheckedRadioButton(int first, int last) const;
   bool IsDlgButtonChecked(int id) const;
   void CheckDlgButton(int id, bool checked);
-  std::string GetDlgItemText(int id) const;
   void SetDlgItemText(int id, const std::string& text);
   // Opens "Zenko.chm::/<topic>_frameset.htm", or "Zenko.chm" for "".
   void OpenHelpTopic(const std::string& topic);
