@@ -1,0 +1,3 @@
+# Escape on the menu ends the program.
+open 102
+key escape

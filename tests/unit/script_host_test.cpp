@@ -1,0 +1,103 @@
+// The headless driver itself: its errors, its site commands and its
+// behaviour at the end of the input.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "app/ScriptHost.h"
+
+namespace {
+
+struct ScriptRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+ScriptRun RunScript(const std::string& script) {
+  std::istringstream in(script);
+  std::ostringstream out, err;
+  int status = RunFormScript(in, out, err);
+  return {status, out.str(), err.str()};
+}
+
+class ScriptDriver : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    previous_ = std::filesystem::current_path();
+    char pattern[] = "/tmp/zenko-script-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    dir_ = pattern;
+    std::filesystem::current_path(dir_);
+  }
+  void TearDown() override {
+    std::filesystem::current_path(previous_);
+    std::filesystem::remove_all(dir_);
+  }
+  std::filesystem::path previous_, dir_;
+};
+
+TEST_F(ScriptDriver, ErrorsExitWithStatusTwoAndStopTheScript) {
+  const char* scripts[] = {
+      "bogus\nopen 164\n",
+      "open 999\n",
+      "open 164\nclick 9999\nget 1127\n",
+      "open 164\nset 1127 1\n",      // a result field is not typed into
+      "open 164\nget\n",
+      "open 164\nclick 1129 1\n",
+      "set 1095 1\n",                // no form open
+      "rclick\n",
+      "key tab\n",
+      "site raw 0\n",
+      "site raw zz\n",
+      "site 1 two\n",
+      "site 1 2 3\n",
+  };
+  for (const char* script : scripts) {
+    ScriptRun run = RunScript(script);
+    EXPECT_EQ(run.status, 2) << script;
+    EXPECT_EQ(run.err.rfind("error: ", 0), 0u) << script << run.err;
+    EXPECT_EQ(run.out, "") << script;
+  }
+}
+
+TEST_F(ScriptDriver, SiteCommandsWriteExactBytes) {
+  ScriptRun run = RunScript(
+      "siteshow\nsite raw 0102\nsiteshow\nsite raw\nsiteshow\n"
+      "site -2.5 48.8\nsiteshow\nsite none\nsiteshow\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "site none\nsite short 2\nsite short 0\n"
+            "site -2.5 48.799999999999997\nsite none\n");
+  RunScript("site -2.5 48.8\n");
+  std::ifstream file("Zenko.loc", std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(file)), {});
+  // -2.5 = 0xC004000000000000, 48.8 = 0x4048666666666666, little-endian.
+  const unsigned char expected[16] = {0, 0, 0, 0, 0, 0, 0x04, 0xC0,
+                                      0x66, 0x66, 0x66, 0x66, 0x66, 0x66, 0x48, 0x40};
+  ASSERT_EQ(bytes.size(), 16u);
+  EXPECT_EQ(std::memcmp(bytes.data(), expected, 16), 0);
+}
+
+TEST_F(ScriptDriver, EndOfInputWithFormsOpenPrintsNothingMore) {
+  ScriptRun run = RunScript("open 102\nclick 1130\nclick 1\nclick 1136\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "open 164\n");
+  EXPECT_EQ(run.err, "");
+}
+
+TEST_F(ScriptDriver, CommentsBlankLinesAndTextAfterOneSpace) {
+  ScriptRun run = RunScript(
+      "# comment\n\nopen 164\nset 1095   two  spaces \nget 1095\nset 1095\n"
+      "get 1095\nclick 1\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "1095=  two  spaces \n1095=\nclose ok\n");
+}
+
+}  // namespace
