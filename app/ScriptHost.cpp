@@ -9,6 +9,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/Dialog.h"
@@ -65,9 +66,7 @@ class ScriptWindow : public DialogHost {
     auto it = texts_.find(id);
     return it == texts_.end() ? std::string() : it->second;
   }
-  void SetText(int id, const std::string& text) override {
-    if (dialog_.Template().Find(id)) texts_[id] = text;
-  }
+  void SetText(int id, const std::string& text) override;
   bool IsChecked(int id) const override {
     auto it = checked_.find(id);
     return it != checked_.end() && it->second;
@@ -96,8 +95,13 @@ class ScriptWindow : public DialogHost {
 
 class ScriptPlatform : public Platform {
  public:
-  ScriptPlatform(std::istream& in, std::ostream& out, std::ostream& err)
-      : in_(in), out_(out), err_(err) {}
+  ScriptPlatform(std::istream& in, std::ostream& out, std::ostream& err,
+                 ResultObserver observer)
+      : in_(in), out_(out), err_(err), observer_(std::move(observer)) {}
+
+  void ResultWritten(const CDialog& dialog, int id, const std::string& text) {
+    if (observer_) observer_(dialog.Template().id, id, text);
+  }
 
   int RunModal(CDialog& dialog) override;
   void OpenHelp(const std::string& address) override {
@@ -134,6 +138,7 @@ class ScriptPlatform : public Platform {
   std::istream& in_;
   std::ostream& out_;
   std::ostream& err_;
+  ResultObserver observer_;
   std::vector<ScriptWindow*> windows_;
   bool stopping_ = false;  // input ended or failed: unwind silently
   bool finished_ = false;  // the last form has closed
@@ -157,6 +162,13 @@ ScriptWindow::ScriptWindow(ScriptPlatform& platform, CDialog& dialog)
       checked_[c.id] = false;
     }
   }
+}
+
+void ScriptWindow::SetText(int id, const std::string& text) {
+  const Control* control = dialog_.Template().Find(id);
+  if (!control) return;
+  texts_[id] = text;
+  if (control->kind == Kind::Result) platform_.ResultWritten(dialog_, id, text);
 }
 
 void ScriptWindow::SetChecked(int id, bool checked) {
@@ -345,8 +357,9 @@ void ScriptPlatform::SiteShow() {
 
 }  // namespace
 
-int RunFormScript(std::istream& in, std::ostream& out, std::ostream& err) {
-  ScriptPlatform platform(in, out, err);
+int RunFormScript(std::istream& in, std::ostream& out, std::ostream& err,
+                  ResultObserver observer) {
+  ScriptPlatform platform(in, out, err, std::move(observer));
   Platform* previousPlatform = Platform::Install(&platform);
   MessageHandler previousHandler = SetMessageHandler(
       [&platform](const std::string& text, Icon icon) {

@@ -1,0 +1,39 @@
+// libFuzzer target: the headless driver on arbitrary form scripts over every
+// form (any command order, any text, site file bytes included). A crash, a
+// sanitizer report, or a result field showing "nan" or "inf" is a failure.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+
+#include "app/ScriptHost.h"
+
+namespace {
+bool NotANumber(const std::string& text) {
+  std::string lower;
+  for (char c : text) lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+  return lower.find("nan") != std::string::npos || lower.find("inf") != std::string::npos;
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  // The driver reads and writes Zenko.loc in the current directory.
+  char pattern[] = "/tmp/zenko-fuzz-XXXXXX";
+  if (!mkdtemp(pattern) || chdir(pattern) != 0) std::abort();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
+  std::ostringstream out, err;
+  RunFormScript(in, out, err, [](int form, int id, const std::string& text) {
+    if (NotANumber(text)) {
+      std::fprintf(stderr, "form %d field %d shows \"%s\"\n", form, id, text.c_str());
+      std::abort();
+    }
+  });
+  return 0;
+}
