@@ -180,6 +180,13 @@ Triple SolvePlaneAngleSideSide(double A, double b, double c) {
   // Law of cosines; a radicand that rounding pushed below zero is zero.
   double square = b * b + c * c - std::cos(A) * (2.0 * b * c);
   double a = std::sqrt(square < 0.0 ? 0.0 : square);
+  if (!std::isfinite(square)) {
+    // Sides so long that their squares overflow: work in units of the
+    // longer one.
+    double m = std::fmax(b, c), bm = b / m, cm = c / m;
+    square = bm * bm + cm * cm - std::cos(A) * (2.0 * bm * cm);
+    a = m * std::sqrt(square < 0.0 ? 0.0 : square);
+  }
   // Projections of b on c and across it, and of c on b.
   double B = std::atan2(b * std::sin(A), c - b * std::cos(A));
   double C = std::atan2(c * std::sin(A), b - c * std::cos(A));
@@ -193,12 +200,24 @@ bool SolvePlaneSideAngleAngle(double a, double B, double C, Triple& out) {
   return true;
 }
 
+namespace {
+Triple AnglesOfSides(double a, double b, double c) {
+  return {std::acos(ClampUnit((b * b + c * c - a * a) / (2.0 * b * c))),
+          std::acos(ClampUnit((c * c + a * a - b * b) / (2.0 * c * a))),
+          std::acos(ClampUnit((a * a + b * b - c * c) / (2.0 * a * b)))};
+}
+}  // namespace
+
 bool SolvePlaneThreeSides(double a, double b, double c, Triple& out) {
   if (a == 0.0 || b == 0.0 || c == 0.0) return false;
   if (b + c < a || c + a < b || a + b < c) return false;
-  out = {std::acos(ClampUnit((b * b + c * c - a * a) / (2.0 * b * c))),
-         std::acos(ClampUnit((c * c + a * a - b * b) / (2.0 * c * a))),
-         std::acos(ClampUnit((a * a + b * b - c * c) / (2.0 * a * b)))};
+  out = AnglesOfSides(a, b, c);
+  if (!Finite(out)) {
+    // Squares beyond the range of doubles, either way: the angles only
+    // depend on the ratios of the sides.
+    double m = std::fmax(a, std::fmax(b, c));
+    out = AnglesOfSides(a / m, b / m, c / m);
+  }
   return true;
 }
 

@@ -512,6 +512,22 @@ TEST(PlaneSolvers, DegenerateData) {
   }
 }
 
+TEST(PlaneSolvers, SidesOfAnySize) {
+  const double big = 1e200, small = 1e-200;
+  Triple r = SolvePlaneAngleSideSide(Deg(90), 3 * big, 4 * big);
+  // (90 degrees by the constant is not quite a right angle.)
+  EXPECT_NEAR(r.first / big, 5.0, 1e-10);
+  EXPECT_NEAR(r.second, std::atan2(3.0, 4.0), 1e-10);
+  r = SolvePlaneAngleSideSide(Deg(90), 3 * small, 4 * small);
+  EXPECT_NEAR(r.second, std::atan2(3.0, 4.0), 1e-10);
+  for (double scale : {big, small, 1e308 / 8}) {
+    ASSERT_TRUE(SolvePlaneThreeSides(3 * scale, 4 * scale, 5 * scale, r));
+    EXPECT_NEAR(r.first, std::atan2(3.0, 4.0), 1e-12) << scale;
+    EXPECT_NEAR(r.second, std::atan2(4.0, 3.0), 1e-12) << scale;
+    EXPECT_NEAR(r.third, kTruePi / 2, 1e-12) << scale;
+  }
+}
+
 TEST(TriangleTexts, Formats) {
   EXPECT_EQ(AngleText(AngleFormat::DecimalDegrees, Deg(12.5)), "12,50000");
   EXPECT_EQ(AngleText(AngleFormat::Radians, 1.5), "1,50000");
