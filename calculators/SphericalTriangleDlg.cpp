@@ -233,8 +233,8 @@ void CSphericalTriangleDlg::Put(AngleFormat format, const Ids& ids,
 }
 
 void CSphericalTriangleDlg::OnAngleSideSide() {
-  AngleFormat format;
-  Values in;
+  AngleFormat format = AngleFormat::None;
+  Values in{};
   if (!BeginPress(kAngleSideSide, {kAngleA, kSideB, kSideC}, format, in)) return;
   triangle::Triple r;
   if (!triangle::SolveSphericalAngleSideSide(in[0], in[1], in[2], r)) {
@@ -250,8 +250,8 @@ void CSphericalTriangleDlg::OnAngleSideSide() {
 }
 
 void CSphericalTriangleDlg::OnSideAngleAngle() {
-  AngleFormat format;
-  Values in;
+  AngleFormat format = AngleFormat::None;
+  Values in{};
   if (!BeginPress(kSideAngleAngle, {kSideA, kAngleB, kAngleC}, format, in)) return;
   triangle::Triple r = triangle::SolveSphericalSideAngleAngle(in[0], in[1], in[2]);
   if (!CheckFinite({r.first, r.second, r.third})) return;
@@ -262,8 +262,8 @@ void CSphericalTriangleDlg::OnSideAngleAngle() {
 }
 
 void CSphericalTriangleDlg::OnThreeSides() {
-  AngleFormat format;
-  Values in;
+  AngleFormat format = AngleFormat::None;
+  Values in{};
   if (!BeginPress(kThreeSides, {kSideA, kSideB, kSideC}, format, in)) return;
   triangle::Triple r;
   switch (triangle::SolveSphericalThreeSides(in[0], in[1], in[2], r)) {
@@ -285,8 +285,8 @@ void CSphericalTriangleDlg::OnThreeSides() {
 }
 
 void CSphericalTriangleDlg::OnThreeAngles() {
-  AngleFormat format;
-  Values in;
+  AngleFormat format = AngleFormat::None;
+  Values in{};
   if (!BeginPress(kThreeAngles, {kAngleA, kAngleB, kAngleC}, format, in)) return;
   triangle::Triple r;
   if (!triangle::SolveSphericalThreeAngles(in[0], in[1], in[2], r)) {
@@ -301,8 +301,8 @@ void CSphericalTriangleDlg::OnThreeAngles() {
 }
 
 void CSphericalTriangleDlg::OnSideSideAngle(int button) {
-  AngleFormat format;
-  Values in;
+  AngleFormat format = AngleFormat::None;
+  Values in{};
   if (!BeginPress(button, {kSideA, kSideB, kAngleA}, format, in)) return;
   triangle::TwoSolutions s;
   switch (triangle::SolveSphericalSideSideAngle(in[0], in[1], in[2], s)) {
@@ -337,8 +337,8 @@ void CSphericalTriangleDlg::OnSideSideAngle(int button) {
 }
 
 void CSphericalTriangleDlg::OnAngleAngleSide(int button) {
-  AngleFormat format;
-  Values in;
+  AngleFormat format = AngleFormat::None;
+  Values in{};
   if (!BeginPress(button, {kAngleA, kAngleB, kSideA}, format, in)) return;
   triangle::TwoSolutions s;
   if (!triangle::SolveSphericalAngleAngleSide(in[0], in[1], in[2], s)) {
@@ -371,8 +371,8 @@ void CSphericalTriangleDlg::OnClear() {
 }
 
 void CSphericalTriangleDlg::OnComplementary() {
-  AngleFormat format;
-  Values in;
+  AngleFormat format = AngleFormat::None;
+  Values in{};
   const Ids angles = {kAngleA, kAngleB, kAngleC};
   if (!BeginPress(kComplementary, angles, format, in)) return;
   Values out = {triangle::kTwoPi - in[0], triangle::kTwoPi - in[1],
