@@ -193,9 +193,12 @@ void FormWindow::Focus(int id) {
 }
 
 void FormWindow::SetDefaultButton(int id) {
+  // Clear every button first: a button that is the default only because it
+  // has the focus must still become the form's own default, the one that
+  // Qt restores when the focus leaves it.
   for (auto& [other, w] : widgets_)
-    if (auto* button = qobject_cast<QPushButton*>(w))
-      button->setDefault(other == id);
+    if (auto* button = qobject_cast<QPushButton*>(w)) button->setDefault(false);
+  if (auto* button = qobject_cast<QPushButton*>(Widget(id))) button->setDefault(true);
 }
 
 void FormWindow::End(int result) { done(result); }

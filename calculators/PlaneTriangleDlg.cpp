@@ -1,0 +1,318 @@
+#include "calculators/PlaneTriangleDlg.h"
+
+#include "textfmt/Parse.h"
+
+using triangle::AngleFormat;
+
+namespace {
+
+enum : int {
+  kSideA = 1095,
+  kSideB = 1096,
+  kSideC = 1097,
+  kAngleA = 1088,
+  kAngleB = 1089,
+  kAngleC = 1090,
+  kResultSideA = 1091,
+  kResultSideB = 1092,
+  kResultSideC = 1093,
+  kResultAngleA = 1098,
+  kResultAngleB = 1099,
+  kResultAngleC = 1100,
+  kDecimal = 1102,
+  kRadians = 1123,
+  kSexagesimal = 1124,
+  kAngleSideSide = 1103,  // (A, b, c) -> (a, B, C)
+  kSideAngleAngle = 1111,  // (a, B, C) -> (A, b, c)
+  kThreeSides = 1112,
+  kSideSideAngle1 = 1114,  // (a, b, A), first and second solutions
+  kSideSideAngle2 = 1115,
+  kClear = 1104,
+  kHelp = 1108,
+};
+
+const int kFields[] = {kSideA,       kSideB,       kSideC,       kAngleA,
+                       kAngleB,      kAngleC,      kResultSideA, kResultSideB,
+                       kResultSideC, kResultAngleA, kResultAngleB,
+                       kResultAngleC};
+
+const char kNoFormat[] =
+    "Précisez le format des données angulaires :\ndegrés décimaux, degrés "
+    "sexagésimaux ou radians.";
+const char kDecimalSyntax[] =
+    "Erreur de saisie :\nle format est xxx.xxx\n\nRecommencez !";
+const char kSexagesimalSyntax[] =
+    "Erreur de saisie :\nle format est xxx:xx:xx.x\n\nRecommencez !";
+const char kRadianSyntax[] =
+    "Erreur de saisie :\nle format est x.xxxxx\n\nRecommencez !";
+const char kNegativeSide[] =
+    "Erreur :\nToutes les données doivent être positives.\n\nRecommencez !";
+const char kDegreeRange[] =
+    "Erreur :\nLes angles d'un triangle sont\ncompris entre 0° et "
+    "180°.\n\nRecommencez!";
+const char kRadianRange[] =
+    "Erreur :\nLes angles d'un triangle sont\ncompris entre 0 et pi "
+    "radians.\n\nRecommencez!";
+const char kAngleSum[] =
+    "Erreur :\nLa somme des angles B et C doit être\ninférieure à 180° (ou pi "
+    "radians).\n\nRecommencez !";
+const char kInequality[] =
+    "Erreur !\nLes côtés a, b, et c choisis ne satisfont\npas les inégalités "
+    "du triangle.\n\nRecommencez !";
+const char kNoTriangle[] =
+    "Il n'existe pas de triangle avec\nles côtés a et b, et l'angle A "
+    "choisis.";
+const char kSingleTriangle[] =
+    "Il n'existe qu'un seul triangle avec\nles côtés a et b, et l'angle A "
+    "choisis.";
+
+FormTemplate MakeForm() {
+  FormTemplate t;
+  t.id = 146;
+  t.title = "Résolution du triangle plan";
+  t.width = 760;
+  t.height = 398;
+  const int row[3] = {284, 318, 352};
+  t.controls = {
+      Group("Calculs :", 10, 8, 420, 210),
+      Group("Formats pour les angles A, B et C :", 440, 8, 310, 118),
+      Group("Données :", 10, 228, 370, 160),
+      Group("Résultats :", 390, 228, 360, 160),
+      // The tab order: computations, data fields, then the other buttons.
+      Button(kAngleSideSide, "(A, b, c) -> (a, B, C)", 22, 32, 210, 28,
+             kDefault),
+      Button(kSideAngleAngle, "(a, B, C) -> (A, b, c)", 22, 66, 210, 28),
+      Button(kThreeSides, "(a, b, c) -> (A, B, C)", 22, 100, 210, 28),
+      Button(kSideSideAngle1, "(a, b, A) -> (B, C, c)", 22, 134, 210, 28),
+      Label("(1ère solution)", 244, 137, 170, 22),
+      Button(kSideSideAngle2, "(a, b, A) -> (B, C, c)", 22, 168, 210, 28),
+      Label("(2ème solution)", 244, 171, 170, 22),
+      Label("Entrez 3 des 6 quantités suivantes :", 22, 252, 346, 22),
+      Label("a", 22, row[0], 18, 22),
+      Edit(kSideA, 44, row[0], 150),
+      Label("b", 22, row[1], 18, 22),
+      Edit(kSideB, 44, row[1], 150),
+      Label("c", 22, row[2], 18, 22),
+      Edit(kSideC, 44, row[2], 150),
+      Label("A", 216, row[0], 18, 22),
+      Edit(kAngleA, 238, row[0], 130),
+      Label("B", 216, row[1], 18, 22),
+      Edit(kAngleB, 238, row[1], 130),
+      Label("C", 216, row[2], 18, 22),
+      Edit(kAngleC, 238, row[2], 130),
+      Button(1, "&Retour", 440, 138, 150, 30),
+      Button(2, "&Exit", 600, 138, 150, 30),
+      Button(kHelp, "&Aide", 440, 176, 150, 30),
+      Button(kClear, "Effacer", 600, 176, 150, 30),
+      // Not reached with the Tab key.
+      Radio(kDecimal, "degrés décimaux (ddd.ddddd)", 452, 32, 290, 24,
+            kGroupStart | kNoTab),
+      Radio(kSexagesimal, "degrés sexagésimaux (ddd:mm:ss.s)", 452, 60, 290,
+            24, kNoTab),
+      Radio(kRadians, "radians (r.rrrrrrr)", 452, 88, 290, 24, kNoTab),
+      Label("a", 402, row[0], 18, 22),
+      Result(kResultSideA, 424, row[0], 150),
+      Label("b", 402, row[1], 18, 22),
+      Result(kResultSideB, 424, row[1], 150),
+      Label("c", 402, row[2], 18, 22),
+      Result(kResultSideC, 424, row[2], 150),
+      Label("A", 584, row[0], 18, 22),
+      Result(kResultAngleA, 606, row[0], 132),
+      Label("B", 584, row[1], 18, 22),
+      Result(kResultAngleB, 606, row[1], 132),
+      Label("C", 584, row[2], 18, 22),
+      Result(kResultAngleC, 606, row[2], 132),
+  };
+  t.help = {{kHelp, "FlatTriangle"}};
+  t.topic = "FlatTriangle";
+  return t;
+}
+
+}  // namespace
+
+CPlaneTriangleDlg::CPlaneTriangleDlg(CDialog* owner) : CDialog(Form(), owner) {
+  for (int id : kFields) BindText(id, texts_[id]);
+  OnButton(kAngleSideSide, [this] { OnAngleSideSide(); });
+  OnButton(kSideAngleAngle, [this] { OnSideAngleAngle(); });
+  OnButton(kThreeSides, [this] { OnThreeSides(); });
+  OnButton(kSideSideAngle1, [this] { OnSideSideAngle(kSideSideAngle1); });
+  OnButton(kSideSideAngle2, [this] { OnSideSideAngle(kSideSideAngle2); });
+  OnButton(kClear, [this] { OnClear(); });
+}
+
+const FormTemplate& CPlaneTriangleDlg::Form() {
+  static const FormTemplate form = MakeForm();
+  return form;
+}
+
+bool CPlaneTriangleDlg::ReadSide(const std::string& text, int id,
+                                 double& value) {
+  int status = ParseDecimalField(text, value);
+  if (status == 0) MessageBox(kDecimalSyntax, Icon::Error);
+  if (status != 1) {
+    GotoDlgCtrl(id);
+    return false;
+  }
+  if (value < 0.0) {
+    MessageBox(kNegativeSide, Icon::Error);
+    GotoDlgCtrl(id);
+    return false;
+  }
+  value += 0.0;  // a typed "-0" is 0
+  return true;
+}
+
+bool CPlaneTriangleDlg::ReadAngle(AngleFormat format, const std::string& text,
+                                  int id, double& radians) {
+  if (format == AngleFormat::None) {
+    MessageBox(kNoFormat, Icon::Warning);
+    return false;
+  }
+  double value = 0.0;
+  int status = 0;
+  if (format == AngleFormat::SexagesimalDegrees) {
+    status = ParseSexagesimal(text, value);
+    if (status == 0) MessageBox(kSexagesimalSyntax, Icon::Error);
+  } else {
+    status = ParseDecimalField(text, value);
+    if (status == 0)
+      MessageBox(format == AngleFormat::Radians ? kRadianSyntax : kDecimalSyntax,
+                 Icon::Error);
+  }
+  if (status != 1) {
+    GotoDlgCtrl(id);
+    return false;
+  }
+  bool inRange = format == AngleFormat::Radians
+                     ? value >= 0.0 && value < triangle::kPi
+                     : value >= 0.0 && value < 180.0;
+  if (!inRange) {
+    MessageBox(format == AngleFormat::Radians ? kRadianRange : kDegreeRange,
+               Icon::Error);
+    GotoDlgCtrl(id);
+    return false;
+  }
+  value += 0.0;  // a typed "-0" is 0, not an angle below zero
+  radians = format == AngleFormat::Radians ? value : value * triangle::kDegree;
+  return true;
+}
+
+void CPlaneTriangleDlg::WriteAngle(AngleFormat format, int id, double radians) {
+  if (format == AngleFormat::None) {
+    MessageBox(kNoFormat, Icon::Warning);
+    return;
+  }
+  texts_[id] = triangle::AngleText(format, radians);
+}
+
+void CPlaneTriangleDlg::WriteSide(int id, double value) {
+  texts_[id] = triangle::SideText(value);
+}
+
+AngleFormat CPlaneTriangleDlg::BeginPress(int button) {
+  UpdateData(true);
+  AngleFormat format = AngleFormat::None;
+  switch (GetCheckedRadioButton(kDecimal, kSexagesimal)) {
+    case kDecimal: format = AngleFormat::DecimalDegrees; break;
+    case kSexagesimal: format = AngleFormat::SexagesimalDegrees; break;
+    case kRadians: format = AngleFormat::Radians; break;
+    default: break;
+  }
+  // Enter repeats the last computation, even one that failed.
+  SetDefID(button);
+  return format;
+}
+
+void CPlaneTriangleDlg::OnAngleSideSide() {
+  AngleFormat format = BeginPress(kAngleSideSide);
+  double A = 0.0, b = 0.0, c = 0.0;
+  if (!ReadAngle(format, texts_[kAngleA], kAngleA, A) ||
+      !ReadSide(texts_[kSideB], kSideB, b) ||
+      !ReadSide(texts_[kSideC], kSideC, c))
+    return;
+  triangle::Triple r = triangle::SolvePlaneAngleSideSide(A, b, c);
+  if (!CheckFinite({r.first, r.second, r.third})) return;
+  WriteSide(kResultSideA, r.first);
+  WriteAngle(format, kResultAngleB, r.second);
+  WriteAngle(format, kResultAngleC, r.third);
+  GotoDlgCtrl(kAngleSideSide);
+  UpdateData(false);
+}
+
+void CPlaneTriangleDlg::OnSideAngleAngle() {
+  AngleFormat format = BeginPress(kSideAngleAngle);
+  double a = 0.0, B = 0.0, C = 0.0;
+  if (!ReadSide(texts_[kSideA], kSideA, a) ||
+      !ReadAngle(format, texts_[kAngleB], kAngleB, B) ||
+      !ReadAngle(format, texts_[kAngleC], kAngleC, C))
+    return;
+  triangle::Triple r;
+  if (!triangle::SolvePlaneSideAngleAngle(a, B, C, r)) {
+    MessageBox(kAngleSum, Icon::Error);
+    GotoDlgCtrl(kAngleB);
+    return;
+  }
+  if (!CheckFinite({r.first, r.second, r.third})) return;
+  WriteAngle(format, kResultAngleA, r.first);
+  WriteSide(kResultSideB, r.second);
+  WriteSide(kResultSideC, r.third);
+  GotoDlgCtrl(kSideAngleAngle);
+  UpdateData(false);
+}
+
+void CPlaneTriangleDlg::OnThreeSides() {
+  AngleFormat format = BeginPress(kThreeSides);
+  double a = 0.0, b = 0.0, c = 0.0;
+  if (!ReadSide(texts_[kSideA], kSideA, a) ||
+      !ReadSide(texts_[kSideB], kSideB, b) ||
+      !ReadSide(texts_[kSideC], kSideC, c))
+    return;
+  triangle::Triple r;
+  if (!triangle::SolvePlaneThreeSides(a, b, c, r)) {
+    MessageBox(kInequality, Icon::Error);
+    GotoDlgCtrl(kSideA);
+    return;
+  }
+  if (!CheckFinite({r.first, r.second, r.third})) return;
+  // Without a format each write shows the format message.
+  WriteAngle(format, kResultAngleA, r.first);
+  WriteAngle(format, kResultAngleB, r.second);
+  WriteAngle(format, kResultAngleC, r.third);
+  GotoDlgCtrl(kThreeSides);
+  UpdateData(false);
+}
+
+void CPlaneTriangleDlg::OnSideSideAngle(int button) {
+  AngleFormat format = BeginPress(button);
+  double a = 0.0, b = 0.0, A = 0.0;
+  if (!ReadSide(texts_[kSideA], kSideA, a) ||
+      !ReadSide(texts_[kSideB], kSideB, b) ||
+      !ReadAngle(format, texts_[kAngleA], kAngleA, A))
+    return;
+  triangle::PlaneSolutions s;
+  if (!triangle::SolvePlaneSideSideAngle(a, b, A, s)) {
+    MessageBox(kNoTriangle, Icon::Information);
+    return;
+  }
+  const triangle::Triple* r = &s.first;
+  if (button == kSideSideAngle2) {
+    if (!s.secondExists) {
+      MessageBox(kSingleTriangle, Icon::Information);
+      return;
+    }
+    r = &s.second;
+  }
+  if (!CheckFinite({r->first, r->second, r->third})) return;
+  WriteSide(kResultSideC, r->first);
+  WriteAngle(format, kResultAngleB, r->second);
+  WriteAngle(format, kResultAngleC, r->third);
+  GotoDlgCtrl(button);
+  UpdateData(false);
+}
+
+void CPlaneTriangleDlg::OnClear() {
+  for (auto& [id, text] : texts_) text.clear();
+  UpdateData(false);
+}
+
+ZENKO_REGISTER_FORM(146, CPlaneTriangleDlg)

@@ -1,0 +1,86 @@
+// Resolution of spherical and plane triangles, apart from the forms.
+// Sides a, b, c are opposite the angles A, B, C. Spherical sides and all
+// angles are in radians; plane sides are in the user's own unit.
+// The constants are the rounded values the printed results depend on.
+#pragma once
+#include <string>
+
+namespace triangle {
+
+inline constexpr double kDegree = 0.01745329252;  // radians per degree
+inline constexpr double kPi = 3.14159265359;
+inline constexpr double kTwoPi = 6.28318530718;
+
+// The unit in which a triangle form reads and writes angles.
+enum class AngleFormat { None, DecimalDegrees, SexagesimalDegrees, Radians };
+
+// Three values in the order each solver names them.
+struct Triple {
+  double first = 0.0, second = 0.0, third = 0.0;
+};
+
+// The two solutions of an ambiguous case and whether each is a triangle.
+struct TwoSolutions {
+  Triple first, second;
+  bool firstValid = false, secondValid = false;
+};
+
+// What an ambiguous case's button shows.
+enum class Choice { WriteFirst, WriteSecond, SingleSolution, NoSolution };
+Choice ChooseSolution(bool secondButton, bool firstValid, bool secondValid);
+
+// --- Spherical triangles: every arc lies in [0, 2 pi). ---
+
+// True when the three arcs cannot be the sides of one spherical triangle.
+bool InvalidSideTriple(double x, double y, double z);
+
+// (A, b, c) -> {a, B, C}; false when b and c are both at least pi.
+bool SolveSphericalAngleSideSide(double A, double b, double c, Triple& out);
+// (a, B, C) -> {A, b, c}.
+Triple SolveSphericalSideAngleAngle(double a, double B, double C);
+
+enum class SidesStatus { Ok, InvalidSides, NoTriangle };
+// (a, b, c) -> {A, B, C}. InvalidSides: InvalidSideTriple refused them;
+// NoTriangle: a cosine came out of [-1, 1] or undefined.
+SidesStatus SolveSphericalThreeSides(double a, double b, double c, Triple& out);
+// (A, B, C) -> {a, b, c}; false when no triangle has these angles.
+bool SolveSphericalThreeAngles(double A, double B, double C, Triple& out);
+
+enum class AmbiguousStatus { Ok, TwoSidesBeyondPi, NoTriangle };
+// (a, b, A) -> solutions {B, c, C}. TwoSidesBeyondPi: a and b both at
+// least pi; NoTriangle: the sine rule has no solution.
+AmbiguousStatus SolveSphericalSideSideAngle(double a, double b, double A,
+                                            TwoSolutions& out);
+// (A, B, a) -> solutions {b, c, C}; false when the sine rule has no solution.
+bool SolveSphericalAngleAngleSide(double A, double B, double a,
+                                  TwoSolutions& out);
+
+// --- Plane triangles: sides >= 0, angles in [0, pi). ---
+
+// (A, b, c) -> {a, B, C}.
+Triple SolvePlaneAngleSideSide(double A, double b, double c);
+// (a, B, C) -> {A, b, c}; false when B + C is not less than pi.
+bool SolvePlaneSideAngleAngle(double a, double B, double C, Triple& out);
+// (a, b, c) -> {A, B, C}; false when a side is 0 or the sides break the
+// triangle inequality (a flat triangle passes).
+bool SolvePlaneThreeSides(double a, double b, double c, Triple& out);
+
+// Solutions {c, B, C} of (a, b, A); the first has B at most 90 degrees.
+struct PlaneSolutions {
+  Triple first, second;
+  bool secondExists = false;
+};
+// (a, b, A); false when no triangle has these data.
+bool SolvePlaneSideSideAngle(double a, double b, double A,
+                             PlaneSolutions& out);
+
+// --- Texts. ---
+
+// An angle in radians written in the format, with a decimal comma:
+// "%.5lf" of degrees or radians, or whole-second degrees in [0, 360).
+// Empty for AngleFormat::None.
+std::string AngleText(AngleFormat format, double radians);
+// A plane side: "%.5lf" with a decimal comma.
+std::string SideText(double value);
+
+}  // namespace triangle

@@ -1,0 +1,148 @@
+# Form 144, the worked triangles in radians.
+open 144
+click 1123
+
+# (A, b, c) -> (a, B, C): a right-angled triangle
+set 1088 1.0471975512
+set 1096 1.5707963268
+set 1097 1.5707963268
+click 1103
+get 1091
+get 1099
+get 1100
+
+# (a, B, C) -> (A, b, c): the same triangle
+set 1095 1.0471975512
+set 1089 1.5707963268
+set 1090 1.5707963268
+click 1111
+get 1098
+get 1092
+get 1093
+
+# (A, b, c) -> (a, B, C)
+set 1088 0,6981317008
+set 1096 0.872664626
+set 1097 1.2217304764
+click 1103
+get 1091
+get 1099
+get 1100
+
+# an angle A beyond 180
+set 1088 3.490658504
+click 1103
+get 1091
+get 1099
+get 1100
+
+# (a, b, c) -> (A, B, C)
+set 1095 0.872664626
+set 1096 1.0471975512
+set 1097 1.2217304764
+click 1112
+get 1098
+get 1099
+get 1100
+
+# (A, B, C) -> (a, b, c): the angles typed back
+set 1088 0.9524071487275532
+set 1089 1.1710492565145736
+set 1090 1.5397001445829664
+click 1113
+get 1091
+get 1092
+get 1093
+
+# (A, b, c) -> (a, B, C) on the same triangle
+set 1088 0.9524071487275532
+set 1096 1.0471975512
+set 1097 1.2217304764
+click 1103
+get 1091
+get 1099
+get 1100
+
+# (a, B, C) -> (A, b, c) on the same triangle
+set 1095 0.872664626
+set 1089 1.1710492565145736
+set 1090 1.5397001445829664
+click 1111
+get 1098
+get 1092
+get 1093
+
+# three right angles
+set 1095 1.5707963268
+set 1096 1.5707963268
+set 1097 1.5707963268
+click 1112
+get 1098
+get 1099
+get 1100
+
+# three angles of 60: flat, but the constants leave tiny sides
+set 1088 1.0471975512
+set 1089 1.0471975512
+set 1090 1.0471975512
+click 1113
+get 1091
+get 1092
+get 1093
+
+# (a, b, A) -> (B, C, c), first solution
+set 1095 0.872664626
+set 1096 0,6981317008
+set 1088 1.0471975512
+click 1114
+get 1099
+get 1093
+get 1100
+
+# second solution: a side beyond 180 is a valid result
+click 1115
+get 1099
+get 1093
+get 1100
+
+# (A, B, a) -> (b, c, C), first solution
+set 1088 1.0471975512
+set 1089 0.872664626
+set 1095 1.2217304764
+click 1116
+get 1092
+get 1093
+get 1100
+
+# second solution
+click 1117
+get 1092
+get 1093
+get 1100
+
+# an angle of 0 is accepted
+set 1088 0
+set 1096 0.872664626
+set 1097 1.2217304764
+click 1103
+get 1091
+get 1099
+get 1100
+
+# a side of exactly 180 counts as beyond pi
+set 1088 0,6981317008
+set 1096 3.14159265359
+set 1097 3.14159265359
+click 1103
+get 1091
+
+# a full turn is refused
+set 1096 0.872664626
+set 1097 1.2217304764
+set 1088 6.28318530718
+click 1103
+
+# the data fields keep what was typed
+get 1088
+get 1096
+click 1
