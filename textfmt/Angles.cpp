@@ -34,11 +34,17 @@ void Carry(Split& parts, double x) {
 }  // namespace
 
 int FloorModInt(int a, int n) {
+  if (n == 0) return a;  // no remainder to take; avoids a division by zero
   std::int64_t q = static_cast<std::int64_t>(std::floor(a / static_cast<double>(n)));
   return static_cast<int>(a - std::int64_t{n} * q);
 }
 
-double FloorModReal(double x, int n) { return x - std::floor(x / n) * n; }
+double FloorModReal(double x, int n) {
+  double r = x - std::floor(x / n) * n;
+  // A tiny negative x gives n itself after rounding: that is 0 modulo n.
+  if (n > 0 && r >= n) r = 0.0;
+  return r;
+}
 
 std::string FormatDegrees(double angle, int precision, double offset) {
   double x = FloorModReal(angle + offset, 360) - offset;
