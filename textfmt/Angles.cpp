@@ -41,8 +41,13 @@ int FloorModInt(int a, int n) {
 
 double FloorModReal(double x, int n) {
   double r = x - std::floor(x / n) * n;
-  // A tiny negative x gives n itself after rounding: that is 0 modulo n.
-  if (n > 0 && r >= n) r = 0.0;
+  // Rounding of the quotient can leave r a hair outside [0, n): just below
+  // a multiple of n it may come out negative, and a tiny negative x gives n
+  // itself; both are brought back into the range.
+  if (n > 0) {
+    if (r < 0.0) r += n;
+    if (r >= n) r = 0.0;
+  }
   return r;
 }
 

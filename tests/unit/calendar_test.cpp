@@ -43,6 +43,18 @@ TEST(FloorMod, FlooredRemainders) {
   // A tiny negative value whose remainder would round up to n itself.
   EXPECT_DOUBLE_EQ(FloorModReal(-1e-300, 7), 0.0);
   EXPECT_DOUBLE_EQ(FloorModReal(-1e-20, 24), 0.0);
+  // Just below and above multiples of n the result stays in [0, n).
+  for (int k = -2000; k <= 2000; ++k) {
+    for (int n : {7, 24, 360}) {
+      double base = static_cast<double>(k) * n;
+      for (double x : {std::nextafter(base, -1e300), base,
+                       std::nextafter(base, 1e300)}) {
+        double r = FloorModReal(x, n);
+        ASSERT_GE(r, 0.0) << x;
+        ASSERT_LT(r, n) << x;
+      }
+    }
+  }
 }
 
 struct DegreesCase {
