@@ -34,11 +34,22 @@ void Carry(Split& parts, double x) {
 }  // namespace
 
 int FloorModInt(int a, int n) {
+  if (n == 0) return a;  // no remainder to take; avoids a division by zero
   std::int64_t q = static_cast<std::int64_t>(std::floor(a / static_cast<double>(n)));
   return static_cast<int>(a - std::int64_t{n} * q);
 }
 
-double FloorModReal(double x, int n) { return x - std::floor(x / n) * n; }
+double FloorModReal(double x, int n) {
+  double r = x - std::floor(x / n) * n;
+  // Rounding of the quotient can leave r a hair outside [0, n): just below
+  // a multiple of n it may come out negative, and a tiny negative x gives n
+  // itself; both are brought back into the range.
+  if (n > 0) {
+    if (r < 0.0) r += n;
+    if (r >= n) r = 0.0;
+  }
+  return r;
+}
 
 std::string FormatDegrees(double angle, int precision, double offset) {
   double x = FloorModReal(angle + offset, 360) - offset;

@@ -1,0 +1,193 @@
+#include "calculators/JulianDayDlg.h"
+
+#include <cmath>
+
+#include "textfmt/Angles.h"
+#include "textfmt/Calendar.h"
+#include "textfmt/Parse.h"
+#include "textfmt/Printf.h"
+
+namespace {
+
+enum : int {
+  kDate = 1018,
+  kTime = 1025,
+  kJulianDay = 1022,
+  kSidereal = 1067,
+  kEquation = 1056,
+  kJulianDayIn = 1020,
+  kDateOut = 1023,
+  kTimeOut = 1028,
+  kCompute = 1019,
+  kCopy = 1024,
+  kComputeDate = 1021,
+  kHelp = 1110,
+};
+
+// From here on the day-count conversion no longer keeps whole days exact
+// (past the year 2 700 000).
+constexpr double kLargestJulianDay = 1e9;
+
+FormTemplate MakeForm() {
+  FormTemplate t;
+  t.id = 130;
+  t.title = "Jour julien, temps sidéral à Greenwich et équation du temps";
+  t.width = 620;
+  t.height = 448;
+  t.controls = {
+      Group("Calcul du jour julien", 10, 8, 600, 140),
+      Label("Entrez la date (jj/mm/aaaa   ou Jaaaa) :", 22, 34, 300, 22),
+      Edit(kDate, 330, 32, 150),
+      Label("et l'heure UT (hh:mm:ss.s) :", 22, 66, 300, 22),
+      Edit(kTime, 330, 64, 150),
+      Button(kCompute, "&Calcul", 500, 32, 98, 28, kDefault),
+      Button(kCopy, "Co&pie", 500, 106, 98, 28),
+      Label("Jour julien :", 22, 108, 300, 22),
+      Result(kJulianDay, 330, 106, 150),
+      Group("", 10, 154, 600, 84),
+      Label("Temps sidéral à Greenwich :", 22, 172, 300, 22),
+      Result(kSidereal, 330, 170, 150),
+      Label("Équation du temps :", 22, 204, 300, 22),
+      Result(kEquation, 330, 202, 150),
+      Group("Calcul de la date et de l'heure", 10, 244, 600, 140),
+      Label("Entrez le jour julien :", 22, 270, 300, 22),
+      Edit(kJulianDayIn, 330, 268, 150),
+      Button(kComputeDate, "Ca&lcul", 500, 268, 98, 28),
+      Label("Date :", 22, 310, 80, 22),
+      Result(kDateOut, 110, 308, 370),
+      Label("Heure :", 22, 346, 80, 22),
+      Result(kTimeOut, 110, 344, 370),
+      Button(1, "&Retour", 22, 402, 120, 30),
+      Button(2, "&Exit", 250, 402, 120, 30),
+      Button(kHelp, "&Aide", 478, 402, 120, 30),
+  };
+  t.help = {{kHelp, "JulianDay"}};
+  t.topic = "JulianDay";
+  return t;
+}
+
+}  // namespace
+
+double EquationOfTime(double jd) {
+  double t = (jd - 2451545.0) / 365.25;
+  double m = 6.283019552 * t + 6.24006;
+  double e = 7.362 * std::sin(m) - 0.144 * std::cos(m) +
+             8.955 * std::sin(2 * m) + 4.302 * std::cos(2 * m) +
+             0.288 * std::sin(3 * m) + 0.133 * std::cos(3 * m) +
+             0.131 * std::sin(4 * m) + 0.167 * std::cos(4 * m) +
+             0.009 * std::sin(5 * m) + 0.011 * std::cos(5 * m) +
+             0.001 * std::sin(6 * m) + 0.006 * std::cos(6 * m);
+  return e + t * (-0.00258 * std::sin(2 * m) + 0.00533 * std::cos(2 * m));
+}
+
+std::string FormatEquationOfTime(double minutes) {
+  double whole = 0.0;
+  double fraction = std::modf(minutes, &whole);
+  double seconds = std::fabs(fraction * 60.0);
+  if (whole == 0.0 && minutes < 0.0) return Format("-0m %.1lfs", seconds);
+  return Format("%.0lfm %.1lfs", whole + 0.0, seconds);
+}
+
+CJulianDayDlg::CJulianDayDlg(CDialog* owner)
+    : CDialog(Form(), owner), time_("0:0:0") {
+  BindText(kDate, date_);
+  BindText(kTime, time_);
+  BindText(kJulianDay, julianDay_);
+  BindText(kSidereal, sidereal_);
+  BindText(kEquation, equation_);
+  BindText(kJulianDayIn, julianDayIn_);
+  BindText(kDateOut, dateOut_);
+  BindText(kTimeOut, timeOut_);
+  OnButton(kCompute, [this] { OnDateToJulianDay(); });
+  OnButton(kCopy, [this] { OnCopy(); });
+  OnButton(kComputeDate, [this] { OnJulianDayToDate(); });
+}
+
+const FormTemplate& CJulianDayDlg::Form() {
+  static const FormTemplate form = MakeForm();
+  return form;
+}
+
+void CJulianDayDlg::OnDateToJulianDay() {
+  UpdateData(true);
+  JulianDay jd = 0.0;
+  DateStatusPair status = ReadDateTimeAsJulianDay(date_, time_, jd);
+  if (status.date == 0 || status.date == -1) {
+    GotoDlgCtrl(kDate);
+    return;
+  }
+  if (status.time != 1 && status.date != 2) {
+    GotoDlgCtrl(kTime);
+    return;
+  }
+  double sidereal = SiderealTimeAtGreenwich(jd);
+  double equation = EquationOfTime(jd);
+  if (!CheckFinite({jd, sidereal, equation})) return;
+  if (status.date == 2) time_.clear();
+  julianDay_ = Format("%.7f", jd);
+  sidereal_ = FormatHours(sidereal, "", 1, 0);
+  equation_ = FormatEquationOfTime(equation);
+  GotoDlgCtrl(kCopy);
+  UpdateData(false);
+}
+
+void CJulianDayDlg::OnCopy() {
+  UpdateData(true);
+  if (julianDay_.empty()) {
+    GotoDlgCtrl(kCompute);
+    UpdateData(false);
+    return;
+  }
+  julianDayIn_ = julianDay_;
+  dateOut_.clear();
+  timeOut_.clear();
+  GotoDlgCtrl(kComputeDate);
+  UpdateData(false);
+}
+
+void CJulianDayDlg::OnJulianDayToDate() {
+  UpdateData(true);
+  double jd = 0.0;
+  int status = ParseDecimalField(julianDayIn_, jd);
+  if (status == 0)
+    MessageBox("Erreur de saisie du jour julien.\n\nRecommencez !", Icon::Error);
+  if (status != 1) {
+    GotoDlgCtrl(kJulianDayIn);
+    return;
+  }
+  if (jd < 0.0) {
+    MessageBox(
+        "Le programme ne peut (provisoirement?) calculer\nla date pour un "
+        "jour julien négatif.",
+        Icon::Warning);
+    GotoDlgCtrl(kJulianDayIn);
+    return;
+  }
+  if (!(jd < kLargestJulianDay)) {
+    MessageBox(
+        "Le programme ne peut calculer\nla date pour un jour julien aussi "
+        "grand.",
+        Icon::Warning);
+    GotoDlgCtrl(kJulianDayIn);
+    return;
+  }
+  CalendarDate c = JulianDayToCalendar(jd);
+  // Sidereal time from the 1900 epoch: 0h UT of the date plus the elapsed
+  // fraction of the day in sidereal turns.
+  double t = (static_cast<double>(c.z) - 0.5 - 2415020.0) / 36525.0;
+  double r = (1.075e-06 * t + 100.0021359) * t + 0.276919398 + 1.002737908 * c.f;
+  double hours = (c.dayWithFraction - static_cast<double>(c.day)) * 24;
+  double equation = EquationOfTime(jd);
+  if (!CheckFinite({r, hours, equation})) return;
+  int month = (c.month >= 1 && c.month <= 12) ? static_cast<int>(c.month) : 1;
+  dateOut_ = Format("%s %lld %s %lld", kWeekdayNames[c.weekday],
+                    static_cast<long long>(c.day), kMonthNames[month],
+                    static_cast<long long>(c.year));
+  timeOut_ = FormatHours(hours, " UT", 1, 0);
+  sidereal_ = FormatHours(FloorModReal(r, 1) * 24, "", 1, 0);
+  equation_ = FormatEquationOfTime(equation);
+  GotoDlgCtrl(1);
+  UpdateData(false);
+}
+
+ZENKO_REGISTER_FORM(130, CJulianDayDlg)
