@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Dialog.h"
 #include "app/ScriptHost.h"
 #include "calculators/SiteFile.h"
 #include "tests/unit/MessageCapture.h"
@@ -255,6 +256,95 @@ TEST_F(SiteFileTest, HorizontalCoordinatesAgreeWithLiberfa) {
     EXPECT_NEAR(Degrees(Field(out, 1059)), el / kRad, 3.0 / 3600)
         << c.date << " " << out;
   }
+}
+
+}  // namespace
+
+namespace {
+
+// A stand-in for the precession form: its title begins with "P" and it
+// holds the right ascension and declination results and the final epoch.
+FormTemplate StandInForm(int id, const char* title) {
+  FormTemplate t;
+  t.id = id;
+  t.title = title;
+  t.width = 300;
+  t.height = 200;
+  t.controls = {
+      Edit(1046, 10, 10, 100),
+      Result(1052, 10, 40, 100),
+      Result(1053, 10, 70, 100),
+      Button(1061, "Coordonnées horizontales", 10, 100, 200),
+      Button(1, "&Retour", 10, 140),
+      Button(2, "&Exit", 110, 140),
+  };
+  return t;
+}
+
+class CStandInDlg : public CDialog {
+ public:
+  CStandInDlg(const FormTemplate& form, CDialog* owner,
+              std::vector<std::string> texts)
+      : CDialog(form, owner), texts_(std::move(texts)) {
+    BindText(1046, texts_[0]);
+    BindText(1052, texts_[1]);
+    BindText(1053, texts_[2]);
+    OnButton(1061, [this] { CreateForm(134, this)->DoModal(); });
+  }
+
+ private:
+  std::vector<std::string> texts_;
+};
+
+const bool registeredStandIns =
+    RegisterForm(9901,
+                 [](CDialog* owner) -> std::unique_ptr<CDialog> {
+                   static const FormTemplate form = StandInForm(
+                       9901, "Précession des équinoxes et mouvements propres");
+                   return std::make_unique<CStandInDlg>(
+                       form, owner,
+                       std::vector<std::string>{"01/01/2000", "12h 42m 44.846s",
+                                                "- 0° 30' 5.12\""});
+                 }) &&
+    RegisterForm(9902,
+                 [](CDialog* owner) -> std::unique_ptr<CDialog> {
+                   static const FormTemplate form =
+                       StandInForm(9902, "Précession (sans résultats)");
+                   return std::make_unique<CStandInDlg>(
+                       form, owner, std::vector<std::string>{"J2000", "", ""});
+                 }) &&
+    RegisterForm(9903, [](CDialog* owner) -> std::unique_ptr<CDialog> {
+      static const FormTemplate form = StandInForm(9903, "Autre fenêtre");
+      return std::make_unique<CStandInDlg>(
+          form, owner,
+          std::vector<std::string>{"01/01/2000", "12h 0m 0.000s", "1° 0' 0\""});
+    });
+
+TEST_F(SiteFileTest, TakesOverFromThePrecessionForm) {
+  ASSERT_TRUE(registeredStandIns);
+  Put(kFixture);
+  const char* get = "get 1042\nget 1043\nget 1018\nget 1057\nget 1007\n";
+  EXPECT_EQ(RunScript(std::string("open 9901\nclick 1061\n") + get +
+                      "click 2\nget 1046\nclick 1\n"),
+            "open 134\nfocus 1025\n1042=12:42:44.846\n1043=-0:30:5.12\n"
+            "1018=01/01/2000\n1057=-2:30:0\n1007=48:48:0\nclose ok\n"
+            "1046=01/01/2000\nclose ok\n");
+  // Results not computed yet come over empty: the focus on the first.
+  EXPECT_EQ(RunScript(std::string("open 9902\nclick 1061\n") + get +
+                      "key escape\nclick 1\n"),
+            "open 134\nfocus 1042\n1042=\n1043=\n1018=J2000\n"
+            "1057=-2:30:0\n1007=48:48:0\nclose ok\nclose ok\n");
+  // Another opener: nothing is taken.
+  EXPECT_EQ(RunScript(std::string("open 9903\nclick 1061\n") + get +
+                      "click 1\nclick 1\n"),
+            "open 134\n1042=\n1043=\n1018=\n1057=-2:30:0\n1007=48:48:0\n"
+            "close ok\nclose ok\n");
+  // No site file: neither filling nor take-over.
+  fs::remove("Zenko.loc");
+  EXPECT_EQ(RunScript(std::string("open 9901\nclick 1061\n") + get +
+                      "click 1\nclick 1\n"),
+            "open 134\nmessage error Impossible de trouver Zenko.loc.\n"
+            "1042=\n1043=\n1018=\n1057=\n1007=\nclose ok\nclose ok\n");
 }
 
 }  // namespace
