@@ -1,0 +1,25 @@
+// Azimuth and altitude of a star from its right ascension and declination,
+// the site's longitude and latitude, a date and a Universal Time.
+#pragma once
+#include "app/Dialog.h"
+
+class CEquatorial2HorizontalDlg : public CDialog {
+ public:
+  explicit CEquatorial2HorizontalDlg(CDialog* owner);
+  static const FormTemplate& Form();
+  void OnInitDialog() override;
+  void OnCancel() override;
+
+ private:
+  void OnCompute();
+  void OnSave();
+  bool OpenedFromPrecession() const;
+  // Reads a site coordinate for saving: true with the value (0.0 for an
+  // empty text); false, focus on the field, when the text is refused.
+  bool ReadSaveValue(const std::string& text, int id,
+                     const std::string& formatMessage, double& value);
+
+  std::string rightAscension_, declination_, longitude_, latitude_, date_,
+      time_, azimuth_, altitude_;
+  double siteLongitude_ = 0.0, siteLatitude_ = 0.0;
+};
