@@ -56,7 +56,7 @@ FormTemplate MakeAbout() {
       Label("Zenko, version 1.0", 20, 18, 340, 22),
       Label("Utilitaires de calcul astronomique\ndu Club d'Astronomie Zenko.",
             20, 46, 340, 44),
-      Label("Pour les membres du club, avec leurs remarques bienvenues.", 20,
+      Label("Pour les membres du club et leurs nuits d'observation.", 20,
             94, 340, 22),
       Button(1, "OK", 280, 128, 80, 28, kDefault),
   };

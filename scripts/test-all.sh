@@ -14,3 +14,6 @@ cmake --build build -j"$jobs"
 cmake -S . -B build-sanitize -DZENKO_SANITIZE=ON -DZENKO_BENCH=OFF
 cmake --build build-sanitize -j"$jobs"
 (cd build-sanitize && ctest -j"$jobs" --output-on-failure)
+
+# Fuzzing for a bounded time (about a minute in all) on the seed corpus.
+bash scripts/fuzz.sh 20 40

@@ -1,0 +1,32 @@
+// Geocentric latitude and distance to the Earth's centre of a site, from
+// its geographic latitude and its height above sea level.
+#pragma once
+#include <string>
+
+#include "app/Dialog.h"
+
+struct GeocentricPosition {
+  double rhoCos;    // rho cos phi', equatorial radii
+  double rhoSin;    // rho sin phi', equatorial radii
+  double distance;  // rho, metres
+  double latitude;  // phi', degrees
+};
+
+// latitude in degrees (within -90..90), height in metres.
+GeocentricPosition ComputeGeocentricPosition(double latitude, int height);
+
+// "%.6lf a", without a minus sign on a value that prints as zero.
+std::string FormatEarthRadii(double value);
+
+class CGeocCoordDlg : public CDialog {
+ public:
+  explicit CGeocCoordDlg(CDialog* owner);
+  static const FormTemplate& Form();
+
+ private:
+  void OnCompute();
+
+  std::string latitude_;
+  int height_ = 0;  // kept between presses as a whole number of metres
+  std::string geocentricLatitude_, distance_, rhoSin_, rhoCos_;
+};

@@ -1,0 +1,203 @@
+#include "calculators/PrecessionDlg.h"
+
+#include <cmath>
+#include <memory>
+
+#include "calculators/Precession.h"
+#include "textfmt/Angles.h"
+#include "textfmt/Calendar.h"
+#include "textfmt/Parse.h"
+
+namespace {
+
+enum : int {
+  kCompute = 1017,
+  kHorizontal = 1061,
+  kInitialEpoch = 1041,
+  kRightAscension = 1042,
+  kDeclination = 1043,
+  kMotionRightAscension = 1044,
+  kMotionDeclination = 1045,
+  kFinalEpoch = 1046,
+  kFinalEquinox = 1047,
+  kResultRightAscension = 1052,
+  kResultDeclination = 1053,
+  kHelp = 1111,
+  kHorizontalForm = 134,
+};
+
+// Epochs are read as Julian Days at 0 h, in both date forms.
+bool ReadEpoch(const std::string& text, JulianDay& jd) {
+  return ReadDateTimeAsJulianDay(text, "0:0:0", jd).date > 0;
+}
+
+FormTemplate MakeForm() {
+  FormTemplate t;
+  t.id = 132;
+  t.title = "Précession des équinoxes et mouvements propres";
+  t.width = 640;
+  t.height = 410;
+  t.controls = {
+      Group("Entrez les données suivantes :", 10, 8, 420, 306),
+      Label("Époque initiale (jj/mm/aaaa ou Jaaaa) :", 22, 36, 276, 22),
+      Edit(kInitialEpoch, 300, 34, 116),
+      Label("Coordonnées et mouvements propres annuels à l'époque initiale, "
+            "et pour l'équinoxe de cette même époque :",
+            22, 66, 396, 40),
+      Label("Ascension droite (hh:mm:ss.sss) :", 22, 116, 276, 22),
+      Edit(kRightAscension, 300, 114, 116),
+      Label("Déclinaison (±dd:mm:ss.ss) :", 22, 148, 276, 22),
+      Edit(kDeclination, 300, 146, 116),
+      Label("Mouvt. pr. ann. en asc.dr. (±s.ssss) :", 22, 180, 276, 22),
+      Edit(kMotionRightAscension, 300, 178, 116),
+      Label("Mouvt. pr. ann. en décl. (±s.sss) :", 22, 212, 276, 22),
+      Edit(kMotionDeclination, 300, 210, 116),
+      Label("Époque finale (jj/mm/aaaa) :", 22, 244, 276, 22),
+      Edit(kFinalEpoch, 300, 242, 116),
+      Label("Équinoxe final (jj/mm/aaaa ou Jaaaa) :", 22, 276, 276, 22),
+      Edit(kFinalEquinox, 300, 274, 116),
+      Button(kCompute, "&Calcul", 442, 16, 188, 30, kDefault),
+      Button(kHorizontal, "Coordonnées horizontales", 442, 56, 188, 30),
+      Button(1, "&Retour", 442, 96, 188, 30),
+      Button(2, "&Exit", 442, 136, 188, 30),
+      Button(kHelp, "&Aide", 442, 176, 188, 30),
+      Group("Résultats :", 10, 322, 620, 76),
+      Label("Ascension droite :", 22, 352, 130, 22),
+      Result(kResultRightAscension, 156, 350, 150),
+      Label("Déclinaison :", 324, 352, 110, 22),
+      Result(kResultDeclination, 436, 350, 180),
+  };
+  t.help = {{kHelp, "Precession"}};
+  t.topic = "Precession";
+  return t;
+}
+
+}  // namespace
+
+CPrecessionDlg::CPrecessionDlg(CDialog* owner) : CDialog(Form(), owner) {
+  BindText(kInitialEpoch, initialEpoch_);
+  BindText(kRightAscension, rightAscension_);
+  BindText(kDeclination, declination_);
+  BindText(kMotionRightAscension, motionRightAscension_);
+  BindText(kMotionDeclination, motionDeclination_);
+  BindText(kFinalEpoch, finalEpoch_);
+  BindText(kFinalEquinox, finalEquinox_);
+  BindText(kResultRightAscension, resultRightAscension_);
+  BindText(kResultDeclination, resultDeclination_);
+  OnButton(kCompute, [this] { OnCompute(); });
+  OnButton(kHorizontal, [this] { OnHorizontal(); });
+}
+
+const FormTemplate& CPrecessionDlg::Form() {
+  static const FormTemplate form = MakeForm();
+  return form;
+}
+
+void CPrecessionDlg::OnCompute() {
+  UpdateData(true);
+
+  JulianDay jd0 = 0.0;
+  if (!ReadEpoch(initialEpoch_, jd0)) {
+    GotoDlgCtrl(kInitialEpoch);
+    return;
+  }
+
+  double ra = 0.0;
+  int status = ParseSexagesimal(rightAscension_, ra);
+  if (status != 1) {
+    if (status == 0)
+      MessageBox(
+          "Erreur de saisie de l'ascension droite :\nle format est "
+          "hh:mm:ss.s\n\nRecommencez !",
+          Icon::Error);
+    GotoDlgCtrl(kRightAscension);
+    return;
+  }
+  double alpha = ra * 0.26179938779916667;
+
+  double dec = 0.0;
+  status = ParseSexagesimal(declination_, dec);
+  if (status != 1) {
+    if (status == 0)
+      MessageBox(
+          "Erreur de saisie de la déclinaison :\nle format est "
+          "±dd:mm:ss\n\nRecommencez !",
+          Icon::Error);
+    GotoDlgCtrl(kDeclination);
+    return;
+  }
+  if (std::fabs(dec) > 90.0) {
+    MessageBox(
+        "Vous avez entré une valeur non valide pour la déclinaison.\nCelle-ci "
+        "doit être comprise entre -90 et 90 degrés.",
+        Icon::Error);
+    GotoDlgCtrl(kDeclination);
+    return;
+  }
+  double delta = dec * 0.01745329252;
+
+  // Annual proper motions: seconds of time and seconds of arc per year. An
+  // empty field stops without a message: no motion is typed as 0.
+  double muAlpha = 0.0;
+  status = ParseDecimalField(motionRightAscension_, muAlpha);
+  if (status != 1) {
+    if (status == 0)
+      MessageBox(
+          "Erreur de saisie du mouvement propre en ascension droite.\nLe "
+          "format est  ± s . ssss\n\nRecommencez !",
+          Icon::Error);
+    GotoDlgCtrl(kMotionRightAscension);
+    return;
+  }
+  double muDelta = 0.0;
+  status = ParseDecimalField(motionDeclination_, muDelta);
+  if (status != 1) {
+    if (status == 0)
+      MessageBox(
+          "Erreur de saisie du mouvement propre en déclinaison.\nLe format "
+          "est  ± s . sss\n\nRecommencez !",
+          Icon::Error);
+    GotoDlgCtrl(kMotionDeclination);
+    return;
+  }
+
+  // The proper motion moves the star in the frame of the initial equinox,
+  // from the initial to the final epoch, before the precession. Without a
+  // motion the final epoch is not read at all.
+  if (muAlpha != 0.0 || muDelta != 0.0) {
+    JulianDay jd1 = 0.0;
+    if (!ReadEpoch(finalEpoch_, jd1)) {
+      GotoDlgCtrl(kFinalEpoch);
+      return;
+    }
+    double years = (jd1 - jd0) / 365.25;
+    alpha = alpha + muAlpha * years * 0.01745329252 / 240.0;
+    delta = delta + muDelta * years * 0.01745329252 / 3600.0;
+  }
+
+  JulianDay jd2 = 0.0;
+  if (!ReadEpoch(finalEquinox_, jd2)) {
+    GotoDlgCtrl(kFinalEquinox);
+    return;
+  }
+
+  // Equinoxes in Julian millennia from J2000.0; the initial epoch is also
+  // the initial equinox.
+  double t0 = (jd0 - 2451545.0) / 365250.0;
+  double t1 = (jd2 - 2451545.0) / 365250.0;
+  EquatorialPosition p = PrecessCoordinates(t0, t1, alpha, delta);
+  if (!CheckFinite({p.rightAscension, p.declination})) return;
+  resultRightAscension_ = FormatHours(p.rightAscension, "", 3, 0.0);
+  resultDeclination_ = FormatDegrees(p.declination, 2, 180.0);
+  GotoDlgCtrl(kHorizontal);
+  UpdateData(false);
+}
+
+void CPrecessionDlg::OnHorizontal() {
+  // The horizontal coordinates form recognises this form as its owner and
+  // takes over the results and the final epoch as they stand.
+  std::unique_ptr<CDialog> form = CreateForm(kHorizontalForm, this);
+  if (form) form->DoModal();
+}
+
+ZENKO_REGISTER_FORM(132, CPrecessionDlg)
