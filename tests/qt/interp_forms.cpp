@@ -30,6 +30,11 @@ class InterpFormsTest : public QObject {
     harness.Run(form, [&](FormWindow& window) {
       CheckBuiltFromTable(window);
       QVERIFY(window.windowFlags() & Qt::WindowContextHelpButtonHint);
+      // The title bar's question mark opens the form's topic.
+      QEvent whatsThis(QEvent::EnterWhatsThisMode);
+      QApplication::sendEvent(&window, &whatsThis);
+      QCOMPARE(harness.helpPages.size(), size_t(1));
+      QVERIFY(harness.helpPages[0].endsWith(QStringLiteral("Interpolation_frameset.htm")));
       for (int id : {1001, 1005, 1009, 1013, 1017, 1022})
         QCOMPARE(TextOf(window, id), QStringLiteral("0:0:0"));
       for (int id : {1000, 1002, 1003, 1018, 1019, 1021})
