@@ -237,7 +237,11 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
 
 void FormWindow::mouseReleaseEvent(QMouseEvent* e) {
   if (e->button() == Qt::RightButton) {
-    dialog_.OnRButtonUp();
+    // Buttons and fields pass a right-button release on to the window; only
+    // the form itself (labels and frames are filtered above) reports it.
+    QWidget* under = childAt(e->position().toPoint());
+    if (!under || qobject_cast<QLabel*>(under) || qobject_cast<QGroupBox*>(under))
+      dialog_.OnRButtonUp();
     return;
   }
   QDialog::mouseReleaseEvent(e);

@@ -1,0 +1,245 @@
+#include "interp/InterpolationDlg.h"
+
+#include "interp/Lagrange.h"
+#include "textfmt/Angles.h"
+#include "textfmt/Calendar.h"
+#include "textfmt/Parse.h"
+
+namespace {
+
+enum : int {
+  kDateX = 1021,
+  kTimeX = 1022,
+  kPoints = 1023,
+  kDecimal1 = 1024,
+  kDegrees1 = 1027,
+  kHours1 = 1028,
+  kDecimal2 = 1029,
+  kDegrees2 = 1030,
+  kHours2 = 1031,
+  kResult1 = 1025,
+  kResult2 = 1026,
+  kCalcul = 1020,
+  kHelp = 1106,
+};
+
+// Field ids of row r (0 to 4): date, time, function 1, function 2.
+int DateId(int r) { return 1000 + 4 * r; }
+int TimeId(int r) { return 1001 + 4 * r; }
+int Function1Id(int r) { return 1002 + 4 * r; }
+int Function2Id(int r) { return 1003 + 4 * r; }
+
+FormTemplate MakeForm() {
+  FormTemplate t;
+  t.id = 131;
+  t.title = "Interpolation de deux fonctions de la date et de l'heure";
+  t.width = 720;
+  t.height = 520;
+  std::vector<Control>& c = t.controls;
+  c.push_back(Group("Entrez les données suivantes :", 10, 8, 700, 262));
+  c.push_back(Label("Date\n(jj/mm/aaaa)", 50, 28, 150, 40, kCenter));
+  c.push_back(Label("Heure\n(hh:mm:ss.s)", 210, 28, 150, 40, kCenter));
+  c.push_back(Label("Fonction 1", 370, 28, 150, 40, kCenter));
+  c.push_back(Label("Fonction 2", 530, 28, 150, 40, kCenter));
+  for (int r = 0; r < 5; ++r) {
+    const int y = 72 + 30 * r;
+    c.push_back(Label(std::to_string(r + 1), 20, y + 2, 24, 22, kCenter));
+    c.push_back(Edit(DateId(r), 50, y, 150));
+    c.push_back(Edit(TimeId(r), 210, y, 150));
+    c.push_back(Edit(Function1Id(r), 370, y, 150));
+    c.push_back(Edit(Function2Id(r), 530, y, 150));
+  }
+  c.push_back(Label("X", 20, 232, 24, 22, kCenter));
+  c.push_back(Edit(kDateX, 50, 230, 150));
+  c.push_back(Edit(kTimeX, 210, 230, 150));
+  c.push_back(Label("Nombre de points :", 10, 282, 160, 22));
+  c.push_back(Number(kPoints, 170, 280, 60, 22, kCenter));
+  c.push_back(Group("Format des fonctions 1 et 2 :", 10, 314, 330, 122));
+  c.push_back(Radio(kDecimal1, "   décimal", 22, 338, 200, 24, kGroupStart));
+  c.push_back(Radio(kDegrees1, "   ±ddd:mm:ss", 22, 368, 200, 24));
+  c.push_back(Radio(kHours1, "   ±hh:mm:ss.s", 22, 398, 200, 24));
+  c.push_back(Radio(kDecimal2, "", 250, 338, 40, 24, kGroupStart));
+  c.push_back(Radio(kDegrees2, "", 250, 368, 40, 24));
+  c.push_back(Radio(kHours2, "", 250, 398, 40, 24));
+  c.push_back(Group("Résultat de l'interpolation :", 350, 314, 360, 122));
+  c.push_back(Label("Fonction 1", 362, 346, 100, 22));
+  c.push_back(Result(kResult1, 470, 344, 228));
+  c.push_back(Label("Fonction 2", 362, 390, 100, 22));
+  c.push_back(Result(kResult2, 470, 388, 228));
+  c.push_back(Button(kCalcul, "&Calcul", 10, 460, 110, 30, kDefault));
+  c.push_back(Button(1, "&Retour", 130, 460, 110, 30));
+  c.push_back(Button(2, "&Exit", 250, 460, 110, 30));
+  c.push_back(Button(kHelp, "&Aide", 370, 460, 110, 30));
+  t.help = {{kHelp, "Interpolation"}};
+  t.topic = "Interpolation";
+  t.contextHelp = true;
+  return t;
+}
+
+const char kPointCount[] = "Entrez un nombre de points compris entre 2 et 5.";
+const char kDuplicate[] =
+    "Étourdi ! Vous avez entré deux fois les mêmes\ndates et heures, en "
+    "positions %d et %d .";
+const char kNoFormat[] =
+    "Précisez le format, décimal, en degrés sexagésimaux,\nou en heures "
+    "sexagésimales, des valeurs de la fonction %d.";
+const char kDecimalSyntax[] =
+    "Erreur de saisie de la fonction %d.\nLe format est "
+    "±xxxxx.xxxxx\n\nRecommencez !";
+const char kSexagesimalSyntax[] =
+    "Erreur de saisie de la fonction %d.\nLe format est "
+    "±xxx:xx:xx.x\n\nRecommencez !";
+
+enum class Unit { Decimal, Degrees, Hours };
+
+Unit UnitOf(int checked, int decimal, int degrees) {
+  if (checked == decimal) return Unit::Decimal;
+  return checked == degrees ? Unit::Degrees : Unit::Hours;
+}
+
+// The interpolated value and the leading-term variation, as printed.
+void FormatResults(Unit unit, double value, double variation,
+                   std::string& valueText, std::string& variationText) {
+  switch (unit) {
+    case Unit::Decimal:
+      valueText = Format("%lf", value);
+      variationText = Format("%lf", variation);
+      break;
+    case Unit::Degrees:
+      valueText = FormatDegrees(value, 0, 180);
+      variationText = FormatDegrees(variation, 0, 180);
+      break;
+    case Unit::Hours:
+      valueText = FormatHours(value, "", 1, 0);
+      variationText = FormatHours(variation, "", 1, 12);
+      break;
+  }
+}
+
+}  // namespace
+
+CInterpolationDlg::CInterpolationDlg(CDialog* owner) : CDialog(Form(), owner) {
+  for (int r = 0; r < 5; ++r) {
+    time_[r] = "0:0:0";
+    BindText(DateId(r), date_[r]);
+    BindText(TimeId(r), time_[r]);
+    BindText(Function1Id(r), f1_[r]);
+    BindText(Function2Id(r), f2_[r]);
+  }
+  BindText(kDateX, dateX_);
+  BindText(kTimeX, timeX_);
+  BindText(kResult1, result1_);
+  BindText(kResult2, result2_);
+  BindNumber(kPoints, points_);
+  OnButton(kCalcul, [this] { OnCalcul(); });
+}
+
+const FormTemplate& CInterpolationDlg::Form() {
+  static const FormTemplate form = MakeForm();
+  return form;
+}
+
+bool CInterpolationDlg::ReadFunction(int function, const std::string* texts,
+                                     double* values, int n) {
+  const int first = function == 1 ? kDecimal1 : kDecimal2;
+  const int last = function == 1 ? kHours1 : kHours2;
+  const int checked = GetCheckedRadioButton(first, last);
+  if (checked == 0) {
+    MessageBox(Format(kNoFormat, function), Icon::Warning);
+    return false;
+  }
+  const bool decimal = checked == first;
+  for (int r = 0; r < n; ++r) {
+    const int status = decimal ? ParseDecimalField(texts[r], values[r])
+                               : ParseSexagesimal(texts[r], values[r]);
+    if (status == 1) continue;
+    if (status == 0)
+      MessageBox(Format(decimal ? kDecimalSyntax : kSexagesimalSyntax, function),
+                 Icon::Error);
+    GotoDlgCtrl(function == 1 ? Function1Id(r) : Function2Id(r));
+    return false;
+  }
+  return true;
+}
+
+void CInterpolationDlg::OnCalcul() {
+  // A bad number of points has been reported by the layer; the press goes
+  // on with the number held before.
+  UpdateData(true);
+  singleFunction_ = f2_[0].empty();
+
+  const int n = points_;
+  if (n < 2 || n > 5) {
+    MessageBox(kPointCount, Icon::Warning);
+    GotoDlgCtrl(kPoints);
+    return;
+  }
+  for (int r = 0; r < n; ++r) {
+    DateStatusPair s = ReadDateTimeAsJulianDay(date_[r], time_[r], x_[r]);
+    if (s.date <= 0) {
+      GotoDlgCtrl(DateId(r));
+      return;
+    }
+    if (s.time != 1 && s.date != 2) {
+      GotoDlgCtrl(TimeId(r));
+      return;
+    }
+  }
+  for (int i = 1; i < n; ++i) {
+    for (int j = 0; j < i; ++j) {
+      if (x_[i] - x_[j] == 0) {
+        MessageBox(Format(kDuplicate, j + 1, i + 1), Icon::Warning);
+        return;
+      }
+    }
+  }
+  DateStatusPair s = ReadDateTimeAsJulianDay(dateX_, timeX_, at_);
+  if (s.date <= 0) {
+    GotoDlgCtrl(kDateX);
+    return;
+  }
+  if (s.time != 1 && s.date != 2) {
+    GotoDlgCtrl(kTimeX);
+    return;
+  }
+
+  if (!ReadFunction(1, f1_, y1_, n)) return;
+  const bool second = !f2_[0].empty();
+  if (second && !ReadFunction(2, f2_, y2_, n)) return;
+
+  const double v1 = LagrangeInterpolate(x_, y1_, at_, n);
+  const double w1 = LeadingTermVariation(x_, y1_, n);
+  double v2 = 0.0, w2 = 0.0;
+  if (second) {
+    v2 = LagrangeInterpolate(x_, y2_, at_, n);
+    w2 = LeadingTermVariation(x_, y2_, n);
+  }
+  if (!CheckFinite({v1, w1, v2, w2})) return;
+
+  const Unit unit1 =
+      UnitOf(GetCheckedRadioButton(kDecimal1, kHours1), kDecimal1, kDegrees1);
+  FormatResults(unit1, v1, w1, result1_, variation1_);
+  if (second) {
+    const Unit unit2 =
+        UnitOf(GetCheckedRadioButton(kDecimal2, kHours2), kDecimal2, kDegrees2);
+    FormatResults(unit2, v2, w2, result2_, variation2_);
+  }
+  GotoDlgCtrl(IDOK);
+  UpdateData(false);
+}
+
+void CInterpolationDlg::OnRButtonUp() {
+  if (singleFunction_) {
+    MessageBox("Variation du terme de plus haut degré entre les 2 points "
+                   "extrêmes :\n\n " +
+                   variation1_,
+               Icon::Information);
+    return;
+  }
+  MessageBox("Variation des termes de plus haut degré entre les 2 points "
+                 "extrêmes :\n\n  Fonction 1 :    " +
+                 variation1_ + "\n  Fonction 2 :    " + variation2_,
+             Icon::Information);
+}
+
+ZENKO_REGISTER_FORM(131, CInterpolationDlg)

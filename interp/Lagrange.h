@@ -1,0 +1,29 @@
+// Lagrange interpolation through a small table of points, and the zero and
+// the extremum of the interpolating polynomial between the smallest and the
+// largest abscissa. The polynomial is recomputed from the table at every
+// call; nothing is stored or allocated. Abscissae must be distinct.
+#pragma once
+
+// Value of the polynomial at t.
+double LagrangeInterpolate(const double* x, const double* y, double t, int n);
+
+// Derivative of the polynomial at t, per unit of abscissa.
+double LagrangeDerivative(const double* x, const double* y, double t, int n);
+
+// Highest-degree coefficient times (hi - lo)^(n - 1): the size of the
+// leading term over the span of the table.
+double LeadingTermVariation(const double* x, const double* y, int n);
+
+// False position between the smallest and the largest abscissa. Returns 1
+// and writes r when the polynomial changes sign there, 0 otherwise (r left
+// untouched). The search stops when the replaced end moved by 1e-10 or
+// less, after 10 000 iterations at most, and gives up (0) when a value
+// stops being a finite number. iterations, when given, receives the number
+// of false-position steps taken.
+int FindZero(const double* x, const double* y, int n, double& r,
+             int* iterations = nullptr);
+
+// The same search on the derivative; v is the polynomial's value at r.
+// Does not tell a maximum from a minimum.
+int FindExtremum(const double* x, const double* y, int n, double& r,
+                 double& v, int* iterations = nullptr);

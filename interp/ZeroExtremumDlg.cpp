@@ -1,0 +1,224 @@
+#include "interp/ZeroExtremumDlg.h"
+
+#include "interp/Lagrange.h"
+#include "textfmt/Angles.h"
+#include "textfmt/Calendar.h"
+#include "textfmt/Parse.h"
+
+namespace {
+
+enum : int {
+  kPoints = 1023,
+  kDecimal = 1076,
+  kDegrees = 1077,
+  kHours = 1078,
+  kResultDate = 1079,
+  kResultTime = 1080,
+  kResultValue = 1029,
+  kInitialise = 5,
+  kZero = 1022,
+  kExtremum = 3,
+  kHelp = 1119,
+};
+
+const int kValueIds[5] = {1072, 1073, 1074, 1075, 1071};
+int DateId(int r) { return 1000 + 4 * r; }
+int TimeId(int r) { return 1001 + 4 * r; }
+
+FormTemplate MakeForm() {
+  FormTemplate t;
+  t.id = 143;
+  t.title = "Zéro et extremum d'une fonction de la date et de l'heure";
+  t.width = 640;
+  t.height = 470;
+  std::vector<Control>& c = t.controls;
+  c.push_back(Group("Entrez les données suivantes :", 10, 8, 520, 240));
+  c.push_back(Label("Date\n(jj/mm/aaaa)", 50, 28, 150, 40, kCenter));
+  c.push_back(Label("Heure\n(hh:mm:ss.s)", 210, 28, 150, 40, kCenter));
+  c.push_back(Group("Fonction", 364, 24, 158, 216));
+  for (int r = 0; r < 5; ++r) {
+    const int y = 80 + 30 * r;
+    c.push_back(Label(std::to_string(r + 1), 20, y + 2, 24, 22, kCenter));
+    c.push_back(Edit(DateId(r), 50, y, 150));
+    c.push_back(Edit(TimeId(r), 210, y, 150));
+    c.push_back(Edit(kValueIds[r], 372, y, 142));
+  }
+  c.push_back(Label("Nombre de points :", 10, 262, 160, 22));
+  c.push_back(Number(kPoints, 170, 260, 60, 22, kCenter));
+  c.push_back(Group("Format :", 10, 296, 200, 116));
+  c.push_back(Radio(kDecimal, "décimal", 22, 320, 180, 24, kGroupStart));
+  c.push_back(Radio(kDegrees, "±ddd:mm:ss", 22, 348, 180, 24));
+  c.push_back(Radio(kHours, "±hh:mm:ss.s", 22, 376, 180, 24));
+  c.push_back(Group("Résultat :", 220, 296, 310, 116));
+  c.push_back(Label("Date :", 232, 320, 90, 22));
+  c.push_back(Result(kResultDate, 330, 318, 188));
+  c.push_back(Label("Heure :", 232, 348, 90, 22));
+  c.push_back(Result(kResultTime, 330, 346, 188));
+  c.push_back(Label("Fonction :", 232, 376, 90, 22));
+  c.push_back(Result(kResultValue, 330, 374, 188));
+  c.push_back(Button(kInitialise, "&Initialisation", 540, 16, 90, 30, kDefault));
+  c.push_back(Button(kZero, "&Zéro", 540, 56, 90, 30));
+  c.push_back(Button(kExtremum, "E&xtremum", 540, 96, 90, 30));
+  c.push_back(Button(1, "&Retour", 540, 300, 90, 30));
+  c.push_back(Button(2, "&Exit", 540, 340, 90, 30));
+  c.push_back(Button(kHelp, "&Aide", 540, 380, 90, 30));
+  t.help = {{kHelp, "ZeroExtremum"}};
+  t.topic = "ZeroExtremum";
+  return t;
+}
+
+const char kPointCount[] = "Entrez un nombre de points compris entre 2 et 5.";
+const char kDuplicate[] =
+    "Étourdi ! Vous avez entré deux fois les mêmes\ndates et heures, en "
+    "positions %d et %d .";
+const char kNoFormat[] =
+    "Précisez le format, décimal, en degrés sexagésimaux,\nou en heures "
+    "sexagésimales, des valeurs de la fonction.";
+const char kDecimalSyntax[] =
+    "Erreur de saisie de la fonction.\nLe format est "
+    "±xxxxx.xxxxx\n\nRecommencez !";
+const char kSexagesimalSyntax[] =
+    "Erreur de saisie de la fonction.\nLe format est "
+    "±xxx:xx:xx.x\n\nRecommencez !";
+const char kDecimalOnly[] =
+    "Le programme de recherche de zéro ne traite\nque les fonctions au "
+    "format décimal.";
+const char kNoZero[] =
+    "Pas de zéro (ou 2 zéros ou plus),\nsur l'intervalle d'interpolation.";
+const char kNoExtremum[] =
+    "Pas d'extremum (ou 2 extrema ou plus),\nsur l'intervalle "
+    "d'interpolation.";
+const char kNegativeDay[] =
+    "Le programme ne peut (provisoirement?) calculer\nla date pour un jour "
+    "julien négatif.";
+const char kHugeDay[] =
+    "Le programme ne peut calculer\nla date pour un jour julien aussi grand.";
+
+}  // namespace
+
+CZeroExtremumDlg::CZeroExtremumDlg(CDialog* owner) : CDialog(Form(), owner) {
+  for (int r = 0; r < 5; ++r) {
+    time_[r] = "0:0:0";
+    BindText(DateId(r), date_[r]);
+    BindText(TimeId(r), time_[r]);
+    BindText(kValueIds[r], value_[r]);
+  }
+  BindText(kResultDate, resultDate_);
+  BindText(kResultTime, resultTime_);
+  BindText(kResultValue, resultValue_);
+  BindNumber(kPoints, points_);
+  OnButton(kInitialise, [this] { ReadPoints(); });
+  OnButton(kZero, [this] { OnZero(); });
+  OnButton(kExtremum, [this] { OnExtremum(); });
+}
+
+const FormTemplate& CZeroExtremumDlg::Form() {
+  static const FormTemplate form = MakeForm();
+  return form;
+}
+
+bool CZeroExtremumDlg::ReadPoints() {
+  // A bad number of points has been reported by the layer; reading goes on
+  // with the number held before.
+  UpdateData(true);
+  const int n = points_;
+  if (n < 2 || n > 5) {
+    MessageBox(kPointCount, Icon::Warning);
+    GotoDlgCtrl(kPoints);
+    return false;
+  }
+  for (int r = 0; r < n; ++r) {
+    DateStatusPair s = ReadDateTimeAsJulianDay(date_[r], time_[r], x_[r]);
+    if (s.date <= 0) {
+      GotoDlgCtrl(DateId(r));
+      return false;
+    }
+    if (s.time != 1 && s.date != 2) {
+      GotoDlgCtrl(TimeId(r));
+      return false;
+    }
+  }
+  for (int i = 1; i < n; ++i) {
+    for (int j = 0; j < i; ++j) {
+      if (x_[i] - x_[j] == 0) {
+        MessageBox(Format(kDuplicate, j + 1, i + 1), Icon::Warning);
+        return false;
+      }
+    }
+  }
+  format_ = GetCheckedRadioButton(kDecimal, kHours);
+  if (format_ == 0) {
+    MessageBox(kNoFormat, Icon::Warning);
+    return false;
+  }
+  const bool decimal = format_ == kDecimal;
+  for (int r = 0; r < n; ++r) {
+    const int status = decimal ? ParseDecimalField(value_[r], y_[r])
+                               : ParseSexagesimal(value_[r], y_[r]);
+    if (status == 1) continue;
+    if (status == 0)
+      MessageBox(decimal ? kDecimalSyntax : kSexagesimalSyntax, Icon::Error);
+    GotoDlgCtrl(kValueIds[r]);
+    return false;
+  }
+  return true;
+}
+
+bool CZeroExtremumDlg::FormatMoment(double jd, std::string& date,
+                                    std::string& time) {
+  if (jd < 0) {
+    MessageBox(kNegativeDay, Icon::Warning);
+    return false;
+  }
+  if (jd >= 1e9) {
+    MessageBox(kHugeDay, Icon::Warning);
+    return false;
+  }
+  std::string weekday;
+  FormatJulianDayAsDate(jd, weekday, date, time);
+  return true;
+}
+
+void CZeroExtremumDlg::OnZero() {
+  if (!ReadPoints()) return;
+  if (format_ != kDecimal) {
+    MessageBox(kDecimalOnly, Icon::Warning);
+    return;
+  }
+  double r = 0.0;
+  if (FindZero(x_, y_, points_, r)) {
+    std::string date, time;
+    if (!FormatMoment(r, date, time)) return;
+    resultDate_ = date;
+    resultTime_ = time;
+    resultValue_ = "0.";
+  } else {
+    MessageBox(kNoZero, Icon::Information);
+  }
+  GotoDlgCtrl(kZero);
+  UpdateData(false);
+}
+
+void CZeroExtremumDlg::OnExtremum() {
+  if (!ReadPoints()) return;
+  double r = 0.0, v = 0.0;
+  if (!FindExtremum(x_, y_, points_, r, v)) {
+    MessageBox(kNoExtremum, Icon::Information);
+    return;
+  }
+  if (!CheckFinite({r, v})) return;
+  std::string date, time;
+  if (!FormatMoment(r, date, time)) return;
+  resultDate_ = date;
+  resultTime_ = time;
+  if (format_ == kDecimal)
+    resultValue_ = Format("%lf", v);
+  else if (format_ == kDegrees)
+    resultValue_ = FormatDegrees(v, 0, 180);
+  else
+    resultValue_ = FormatHours(v, "", 1, 0);
+  GotoDlgCtrl(kExtremum);
+  UpdateData(false);
+}
+
+ZENKO_REGISTER_FORM(143, CZeroExtremumDlg)
