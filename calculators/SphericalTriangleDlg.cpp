@@ -300,6 +300,25 @@ void CSphericalTriangleDlg::OnThreeAngles() {
   UpdateData(false);
 }
 
+void CSphericalTriangleDlg::PutChosen(triangle::AngleFormat format, const Ids& ids,
+                                      const triangle::TwoSolutions& s, bool secondButton,
+                                      const char* single, const char* none) {
+  switch (triangle::ChooseSolution(secondButton, s.firstValid, s.secondValid)) {
+    case triangle::Choice::WriteFirst:
+      Put(format, ids, {s.first.first, s.first.second, s.first.third});
+      break;
+    case triangle::Choice::WriteSecond:
+      Put(format, ids, {s.second.first, s.second.second, s.second.third});
+      break;
+    case triangle::Choice::SingleSolution:
+      MessageBox(single, Icon::Information);
+      break;
+    case triangle::Choice::NoSolution:
+      MessageBox(none, Icon::Information);
+      break;
+  }
+}
+
 void CSphericalTriangleDlg::OnSideSideAngle(int button) {
   AngleFormat format = AngleFormat::None;
   Values in{};
@@ -317,21 +336,7 @@ void CSphericalTriangleDlg::OnSideSideAngle(int button) {
       break;
   }
   const Ids out = {kResultAngleB, kResultSideC, kResultAngleC};
-  switch (triangle::ChooseSolution(button == kSideSideAngle2, s.firstValid,
-                                   s.secondValid)) {
-    case triangle::Choice::WriteFirst:
-      Put(format, out, {s.first.first, s.first.second, s.first.third});
-      break;
-    case triangle::Choice::WriteSecond:
-      Put(format, out, {s.second.first, s.second.second, s.second.third});
-      break;
-    case triangle::Choice::SingleSolution:
-      MessageBox(kSingleSSA, Icon::Information);
-      break;
-    case triangle::Choice::NoSolution:
-      MessageBox(kNoTriangleSSA, Icon::Information);
-      break;
-  }
+  PutChosen(format, out, s, button == kSideSideAngle2, kSingleSSA, kNoTriangleSSA);
   GotoDlgCtrl(button);
   UpdateData(false);
 }
@@ -346,21 +351,7 @@ void CSphericalTriangleDlg::OnAngleAngleSide(int button) {
     return;
   }
   const Ids out = {kResultSideB, kResultSideC, kResultAngleC};
-  switch (triangle::ChooseSolution(button == kAngleAngleSide2, s.firstValid,
-                                   s.secondValid)) {
-    case triangle::Choice::WriteFirst:
-      Put(format, out, {s.first.first, s.first.second, s.first.third});
-      break;
-    case triangle::Choice::WriteSecond:
-      Put(format, out, {s.second.first, s.second.second, s.second.third});
-      break;
-    case triangle::Choice::SingleSolution:
-      MessageBox(kSingleAAS, Icon::Information);
-      break;
-    case triangle::Choice::NoSolution:
-      MessageBox(kNoTriangleAAS, Icon::Information);
-      break;
-  }
+  PutChosen(format, out, s, button == kAngleAngleSide2, kSingleAAS, kNoTriangleAAS);
   GotoDlgCtrl(IDOK);
   UpdateData(false);
 }

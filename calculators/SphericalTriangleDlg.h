@@ -33,6 +33,11 @@ class CSphericalTriangleDlg : public CDialog {
   // the complementary triangle).
   void Put(triangle::AngleFormat format, const Ids& ids, const Values& values,
            bool colonForm = false);
+  // An ambiguous case's button: the solution it stands for, or the notice
+  // that there is a single solution or none.
+  void PutChosen(triangle::AngleFormat format, const Ids& ids,
+                 const triangle::TwoSolutions& s, bool secondButton, const char* single,
+                 const char* none);
 
   void OnAngleSideSide();
   void OnSideAngleAngle();
