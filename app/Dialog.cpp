@@ -169,6 +169,21 @@ bool CDialog::CheckFinite(std::initializer_list<double> values) {
   return true;
 }
 
+bool CDialog::ReadDateAndTime(const std::string& date, const std::string& time,
+                              int dateId, int timeId, JulianDay& jd, bool* epoch) {
+  DateStatusPair status = ReadDateTimeAsJulianDay(date, time, jd);
+  if (status.date <= 0) {
+    GotoDlgCtrl(dateId);
+    return false;
+  }
+  if (status.date != 2 && status.time != 1) {
+    GotoDlgCtrl(timeId);
+    return false;
+  }
+  if (epoch) *epoch = status.date == 2;
+  return true;
+}
+
 bool RegisterForm(int templateId, FormFactory factory) {
   Registry()[templateId] = std::move(factory);
   return true;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/FormTemplate.h"
+#include "textfmt/Calendar.h"
 #include "textfmt/Printf.h"
 #include "textfmt/Report.h"
 
@@ -109,6 +110,13 @@ class CDialog {
   // "Calcul impossible : le résultat n'est pas un nombre fini." (warning)
   // and returns false when any value is NaN or infinite.
   bool CheckFinite(std::initializer_list<double> values);
+
+  // Reads a date and a time of day as a Julian Day the way every form does:
+  // a wrong or empty date moves the focus to dateId, a wrong or empty time
+  // (read unless the date is a Jaaaa epoch) to timeId, after the parsers'
+  // own messages; returns false then. *epoch tells whether it was Jaaaa.
+  bool ReadDateAndTime(const std::string& date, const std::string& time, int dateId,
+                       int timeId, JulianDay& jd, bool* epoch = nullptr);
 
  private:
   const FormTemplate& form_;

@@ -194,15 +194,8 @@ void CEquatorial2HorizontalDlg::OnCompute() {
   double phi = values[3] * kDegree;
 
   JulianDay jd = 0.0;
-  DateStatusPair status = ReadDateTimeAsJulianDay(date_, time_, jd);
-  if (status.date <= 0) {
-    GotoDlgCtrl(kDate);
-    return;
-  }
-  if (status.date != 2 && status.time != 1) {
-    GotoDlgCtrl(kTime);
-    return;
-  }
+  bool epoch = false;
+  if (!ReadDateAndTime(date_, time_, kDate, kTime, jd, &epoch)) return;
   double theta = SiderealTimeAtGreenwich(jd) * kPi / 12.0;
   double h = theta - longitude - alpha;
   double azimuth = std::atan2(std::sin(h) * std::cos(delta),
@@ -213,7 +206,7 @@ void CEquatorial2HorizontalDlg::OnCompute() {
                 std::cos(phi) * std::cos(delta) * std::cos(h);
   double altitude = std::asin(std::clamp(sine, -1.0, 1.0));
   if (!CheckFinite({azimuth, altitude})) return;
-  if (status.date == 2) time_.clear();  // a Julian epoch fixes the time
+  if (epoch) time_.clear();  // a Julian epoch fixes the time
   azimuth_ = FormatDegrees(azimuth / kDegree, 0, 180.0);
   altitude_ = FormatDegrees(altitude / kDegree, 0, 180.0);
   GotoDlgCtrl(IDOK);

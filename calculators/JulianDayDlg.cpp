@@ -111,19 +111,12 @@ const FormTemplate& CJulianDayDlg::Form() {
 void CJulianDayDlg::OnDateToJulianDay() {
   UpdateData(true);
   JulianDay jd = 0.0;
-  DateStatusPair status = ReadDateTimeAsJulianDay(date_, time_, jd);
-  if (status.date == 0 || status.date == -1) {
-    GotoDlgCtrl(kDate);
-    return;
-  }
-  if (status.time != 1 && status.date != 2) {
-    GotoDlgCtrl(kTime);
-    return;
-  }
+  bool epoch = false;
+  if (!ReadDateAndTime(date_, time_, kDate, kTime, jd, &epoch)) return;
   double sidereal = SiderealTimeAtGreenwich(jd);
   double equation = EquationOfTime(jd);
   if (!CheckFinite({jd, sidereal, equation})) return;
-  if (status.date == 2) time_.clear();
+  if (epoch) time_.clear();
   julianDay_ = Format("%.7f", jd);
   sidereal_ = FormatHours(sidereal, "", 1, 0);
   equation_ = FormatEquationOfTime(equation);

@@ -72,15 +72,7 @@ void CSiderealTimeDlg::OnInitDialog() {
 void CSiderealTimeDlg::OnCompute() {
   UpdateData(true);
   JulianDay jd = 0.0;
-  DateStatusPair status = ReadDateTimeAsJulianDay(date_, time_, jd);
-  if (status.date <= 0) {
-    GotoDlgCtrl(kDate);
-    return;
-  }
-  if (status.date != 2 && status.time != 1) {
-    GotoDlgCtrl(kTime);
-    return;
-  }
+  if (!ReadDateAndTime(date_, time_, kDate, kTime, jd)) return;
   double longitude = 0.0;
   int read = ParseSexagesimal(longitude_, longitude);
   if (read == 0) {

@@ -175,15 +175,7 @@ void CInterpolationDlg::OnCalcul() {
     return;
   }
   for (int r = 0; r < n; ++r) {
-    DateStatusPair s = ReadDateTimeAsJulianDay(date_[r], time_[r], x_[r]);
-    if (s.date <= 0) {
-      GotoDlgCtrl(DateId(r));
-      return;
-    }
-    if (s.time != 1 && s.date != 2) {
-      GotoDlgCtrl(TimeId(r));
-      return;
-    }
+    if (!ReadDateAndTime(date_[r], time_[r], DateId(r), TimeId(r), x_[r])) return;
   }
   for (int i = 1; i < n; ++i) {
     for (int j = 0; j < i; ++j) {
@@ -193,15 +185,7 @@ void CInterpolationDlg::OnCalcul() {
       }
     }
   }
-  DateStatusPair s = ReadDateTimeAsJulianDay(dateX_, timeX_, at_);
-  if (s.date <= 0) {
-    GotoDlgCtrl(kDateX);
-    return;
-  }
-  if (s.time != 1 && s.date != 2) {
-    GotoDlgCtrl(kTimeX);
-    return;
-  }
+  if (!ReadDateAndTime(dateX_, timeX_, kDateX, kTimeX, at_)) return;
 
   if (!ReadFunction(1, f1_, y1_, n)) return;
   const bool second = !f2_[0].empty();

@@ -128,15 +128,7 @@ bool CZeroExtremumDlg::ReadPoints() {
     return false;
   }
   for (int r = 0; r < n; ++r) {
-    DateStatusPair s = ReadDateTimeAsJulianDay(date_[r], time_[r], x_[r]);
-    if (s.date <= 0) {
-      GotoDlgCtrl(DateId(r));
-      return false;
-    }
-    if (s.time != 1 && s.date != 2) {
-      GotoDlgCtrl(TimeId(r));
-      return false;
-    }
+    if (!ReadDateAndTime(date_[r], time_[r], DateId(r), TimeId(r), x_[r])) return false;
   }
   for (int i = 1; i < n; ++i) {
     for (int j = 0; j < i; ++j) {
