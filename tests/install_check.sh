@@ -6,7 +6,8 @@
 set -u
 build=$1
 prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
+work=$(mktemp -d)
+trap 'rm -rf "$prefix" "$work"' EXIT
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
@@ -22,8 +23,6 @@ done
 
 # Each form's Aide names a topic; its frameset and the pages it frames must be
 # in the help directory beside the program.
-work=$(mktemp -d)
-trap 'rm -rf "$prefix" "$work"' EXIT
 forms="164:1132 130:1110 135:1112 134:1107 129:1109 132:1111 144:1118 146:1108 131:1106 143:1119"
 for pair in $forms; do
   form=${pair%%:*} help=${pair##*:}
