@@ -122,6 +122,9 @@ void CEquatorial2HorizontalDlg::OnInitDialog() {
   if (!ReadSiteFile(siteLongitude_, siteLatitude_)) return;
   longitude_ = SiteValueText(siteLongitude_);
   latitude_ = SiteValueText(siteLatitude_);
+  siteFilled_ = true;
+  filledLongitude_ = longitude_;
+  filledLatitude_ = latitude_;
   if (OpenedFromPrecession()) {
     const CDialog* precession = Owner();
     rightAscension_ =
@@ -230,15 +233,25 @@ bool CEquatorial2HorizontalDlg::ReadSaveValue(const std::string& text, int id,
   return false;
 }
 
+// A field the user left as the site file filled it shows a rounded value:
+// saving keeps the double the file holds then, not that rounding (another
+// copy of the program may have saved since). What the user typed is stored
+// as typed.
 void CEquatorial2HorizontalDlg::OnSave() {
   UpdateData(true);
-  double longitude = 0.0, latitude = 0.0;
-  if (!ReadSaveValue(longitude_, kLongitude, kLongitudeFormat, longitude))
+  SiteCoordinate longitude{siteLongitude_, false};
+  SiteCoordinate latitude{siteLatitude_, false};
+  longitude.keep = siteFilled_ && longitude_ == filledLongitude_;
+  latitude.keep = siteFilled_ && latitude_ == filledLatitude_;
+  if (!longitude.keep && !ReadSaveValue(longitude_, kLongitude,
+                                        kLongitudeFormat, longitude.value))
     return;
-  if (!ReadSaveValue(latitude_, kLatitude, kLatitudeFormat, latitude)) return;
-  siteLongitude_ = longitude;
-  siteLatitude_ = latitude;
-  WriteSiteFile(siteLongitude_, siteLatitude_);
+  if (!latitude.keep && !ReadSaveValue(latitude_, kLatitude, kLatitudeFormat,
+                                       latitude.value))
+    return;
+  WriteSiteFile(longitude, latitude);
+  siteLongitude_ = longitude.value;
+  siteLatitude_ = latitude.value;
 }
 
 ZENKO_REGISTER_FORM(134, CEquatorial2HorizontalDlg)

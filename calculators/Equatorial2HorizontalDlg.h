@@ -22,4 +22,9 @@ class CEquatorial2HorizontalDlg : public CDialog {
   std::string rightAscension_, declination_, longitude_, latitude_, date_,
       time_, azimuth_, altitude_;
   double siteLongitude_ = 0.0, siteLatitude_ = 0.0;
+  // The texts the site file put into the longitude and latitude fields when
+  // the form opened; a field still holding its text is saved as the file
+  // holds it. Not set when the file could not be read.
+  bool siteFilled_ = false;
+  std::string filledLongitude_, filledLatitude_;
 };

@@ -1,8 +1,12 @@
 // The observer's site file "Zenko.loc" in the current directory: two
 // little-endian doubles, longitude (positive towards the west) then
 // latitude, in degrees; 0.0 means no value. Bytes after the sixteenth are
-// kept. The file is never created.
+// kept. The file is never created, and only a regular file is used: a pipe,
+// a device or a directory of that name is refused at once, never waited on.
 #pragma once
+#include <sys/types.h>
+
+#include <cstddef>
 #include <string>
 
 inline constexpr char kSiteFileName[] = "Zenko.loc";
@@ -15,9 +19,28 @@ std::string SiteFileErrorText(int error);
 // message, sets both to 0.0 and returns false.
 bool ReadSiteFile(double& longitude, double& latitude);
 
-// Overwrites the first 16 bytes of the existing file. On failure shows the
-// file-error message and returns false; nothing is created.
+// One coordinate to save. With keep set, the double that the file holds at
+// the moment of saving stays as it is, to the last bit, and value receives
+// it (0.0 when it is not finite or the file is too short to hold it).
+struct SiteCoordinate {
+  double value = 0.0;
+  bool keep = false;
+};
+
+// Overwrites the first 16 bytes of the existing file in place (mode, owner,
+// links and trailing bytes stay). A file without any write permission is
+// refused, whoever runs the program. On failure shows the file-error
+// message and returns false; a write that stopped part-way is undone, so
+// the file holds exactly the bytes it held before. Nothing is created.
+bool WriteSiteFile(SiteCoordinate& longitude, SiteCoordinate& latitude);
 bool WriteSiteFile(double longitude, double latitude);
+
+// The positioned write of the file layer (pwrite by default). Tests put a
+// failing one in its place; nullptr brings pwrite back. Returns the
+// previous writer.
+using SiteFileWriter = ssize_t (*)(int fd, const void* bytes,
+                                   std::size_t count, off_t offset);
+SiteFileWriter SetSiteFileWriter(SiteFileWriter writer);
 
 // Field text of a stored value: empty for 0.0 or a value that is not
 // finite, otherwise whole seconds in [-180, 180) in colon form ("2:30:0").
