@@ -102,11 +102,21 @@ bool CDialog::UpdateData(bool saveAndValidate) {
       }
     }
   } else {
-    for (auto& [id, member] : texts_) host_->SetText(id, *member);
+    for (auto& [id, member] : texts_) {
+      *member = ShownText(id, *member);
+      host_->SetText(id, *member);
+    }
     for (auto& [id, member] : numbers_)
       host_->SetText(id, std::to_string(*member));
   }
   return ok;
+}
+
+std::string CDialog::ShownText(int id, const std::string& text) const {
+  const Control* control = form_.Find(id);
+  if (control && control->kind == Kind::Result)
+    return WithoutNegativeZero(text);
+  return text;
 }
 
 void CDialog::GotoDlgCtrl(int id) {
@@ -148,7 +158,7 @@ std::string CDialog::GetDlgItemText(int id) const {
 }
 
 void CDialog::SetDlgItemText(int id, const std::string& text) {
-  if (host_) host_->SetText(id, text);
+  if (host_) host_->SetText(id, ShownText(id, text));
 }
 
 void CDialog::OpenHelpTopic(const std::string& topic) {

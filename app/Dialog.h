@@ -119,6 +119,9 @@ class CDialog {
                        int timeId, JulianDay& jd, bool* epoch = nullptr);
 
  private:
+  // The text a control is given: a result loses the sign of a negative zero.
+  std::string ShownText(int id, const std::string& text) const;
+
   const FormTemplate& form_;
   CDialog* owner_;
   DialogHost* host_ = nullptr;

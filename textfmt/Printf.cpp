@@ -21,3 +21,18 @@ std::string WithDecimalComma(std::string text) {
     if (c == '.') c = ',';
   return text;
 }
+
+std::string WithoutNegativeZero(std::string text) {
+  std::string::size_type minus = std::string::npos;
+  bool digits = false;
+  for (std::string::size_type i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c >= '1' && c <= '9') return text;
+    if (c == '0') digits = true;
+    if (c == '-' && !digits && minus == std::string::npos) minus = i;
+  }
+  if (!digits || minus == std::string::npos) return text;
+  std::string::size_type count =
+      (minus + 1 < text.size() && text[minus + 1] == ' ') ? 2 : 1;
+  return text.erase(minus, count);
+}

@@ -7,3 +7,8 @@ std::string Format(const char* format, ...)
 
 // Replaces every '.' of a printed number by ','.
 std::string WithDecimalComma(std::string text);
+
+// A printed value whose digits are all zeros loses its minus sign (and the
+// blank after it): "-0,00000" -> "0,00000", "- 0h 0m 0.0s" -> "0h 0m 0.0s".
+// Any other text comes back unchanged.
+std::string WithoutNegativeZero(std::string text);
