@@ -2,14 +2,20 @@
 // that read it driven through the script host.
 #include <gtest/gtest.h>
 #include <erfa.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <sstream>
 #include <string>
@@ -18,6 +24,7 @@
 #include "app/Dialog.h"
 #include "app/ScriptHost.h"
 #include "calculators/SiteFile.h"
+#include "textfmt/Bytes.h"
 #include "tests/unit/MessageCapture.h"
 
 namespace {
@@ -345,6 +352,229 @@ TEST_F(SiteFileTest, TakesOverFromThePrecessionForm) {
                       "click 1\nclick 1\n"),
             "open 134\nmessage error Impossible de trouver Zenko.loc.\n"
             "1042=\n1043=\n1018=\n1057=\n1007=\nclose ok\nclose ok\n");
+}
+
+}  // namespace
+
+namespace {
+
+// Runs body in a child process and gives back what it returned, or
+// "(no answer in time)" when the child has not finished within the time
+// limit (it is then killed), or the way it ended when it did not return.
+std::string InChild(const std::function<std::string()>& body,
+                    int seconds = 5) {
+  int channel[2];
+  if (pipe(channel) != 0) return "(no pipe)";
+  pid_t child = fork();
+  if (child < 0) return "(no fork)";
+  if (child == 0) {
+    close(channel[0]);
+    std::string answer = body();
+    ssize_t ignored = write(channel[1], answer.data(), answer.size());
+    (void)ignored;
+    _exit(0);
+  }
+  close(channel[1]);
+  std::string answer;
+  bool finished = false;
+  for (int waited = 0; waited < seconds * 100; ++waited) {
+    int status = 0;
+    if (waitpid(child, &status, WNOHANG) == child) {
+      char buffer[4096];
+      ssize_t n;
+      while ((n = read(channel[0], buffer, sizeof buffer)) > 0)
+        answer.append(buffer, static_cast<std::size_t>(n));
+      if (WIFSIGNALED(status))
+        answer += "(killed by signal " + std::to_string(WTERMSIG(status)) + ")";
+      finished = true;
+      break;
+    }
+    usleep(10000);
+  }
+  if (!finished) {
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    answer = "(no answer in time)";
+  }
+  close(channel[0]);
+  return answer;
+}
+
+std::string Shown(const MessageCapture& messages) {
+  std::string text;
+  for (const ShownMessage& m : messages.shown) text += m.text + "\n";
+  return text;
+}
+
+// A pipe, a device or a directory named Zenko.loc is refused at once by
+// both forms that read it and by the save, and nothing waits on it.
+TEST_F(SiteFileTest, NeverWaitsOnAFileThatIsNotRegular) {
+  const std::string opened = "L'accès à " + FullPath() + " a été refusé.";
+  const std::string refused = "L'accès à Zenko.loc a été refusé.";
+  for (const char* kind : {"fifo", "device", "directory"}) {
+    fs::remove_all("Zenko.loc");
+    if (std::string(kind) == "fifo") ASSERT_EQ(mkfifo("Zenko.loc", 0644), 0);
+    if (std::string(kind) == "device") fs::create_symlink("/dev/zero", "Zenko.loc");
+    if (std::string(kind) == "directory") fs::create_directory("Zenko.loc");
+    std::string answer = InChild([] {
+      return RunScript("open 134\nclick 1062\nget 1057\nget 1007\nclick 1\n") +
+             RunScript("open 135\nget 1057\nclick 1\n");
+    });
+    EXPECT_EQ(answer, "message error " + opened + "\nmessage error " +
+                          refused + "\n1057=\n1007=\nclose ok\n" +
+                          "message error " + opened + "\n1057=\nclose ok\n")
+        << kind;
+  }
+  EXPECT_TRUE(fs::is_directory("Zenko.loc"));
+  fs::remove("Zenko.loc");
+  ASSERT_EQ(mkfifo("Zenko.loc", 0644), 0);
+  EXPECT_TRUE(fs::is_fifo("Zenko.loc"));
+}
+
+// Under a file-size limit the write stops part-way (or at once) and the
+// next one fails with EFBIG: the program is not ended by SIGXFSZ, says the
+// disk is full, and the file holds its old bytes, trailing ones included.
+TEST_F(SiteFileTest, FileSizeLimitLeavesTheFileAsItWas) {
+  struct Case {
+    Bytes start;
+    rlim_t limit;
+  };
+  Bytes tail = kFixture;
+  tail.insert(tail.end(), {'t', 'a', 'i', 'l'});
+  const Case cases[] = {{tail, 0},  {tail, 4},  {tail, 8},  {tail, 12},
+                        {tail, 15}, {{0xAA, 0xBB}, 2}, {{0xAA, 0xBB}, 8},
+                        {{}, 8}};
+  const std::string full = "Disque plein lors de l'accès à " + FullPath() + ".";
+  for (const Case& c : cases) {
+    Put(c.start);
+    std::string answer = InChild([&c] {
+      rlimit limit = {c.limit, c.limit};
+      if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return std::string("(no limit)");
+      MessageCapture messages;
+      bool saved = WriteSiteFile(1.0, 2.0);
+      return std::string(saved ? "saved\n" : "refused\n") + Shown(messages);
+    });
+    EXPECT_EQ(answer, "refused\n" + full + "\n") << c.limit;
+    EXPECT_EQ(Get(), c.start) << c.limit;
+  }
+  // A limit the sixteen bytes fit under changes nothing.
+  Put(tail);
+  EXPECT_EQ(InChild([] {
+              rlimit limit = {16, 16};
+              setrlimit(RLIMIT_FSIZE, &limit);
+              return std::string(WriteSiteFile(-2.5, 48.8) ? "saved" : "refused");
+            }),
+            "saved");
+  EXPECT_EQ(Get(), tail);
+}
+
+// A disk that fills up after 8 bytes: the first write stores 8 bytes, the
+// next fails with ENOSPC.
+std::size_t storedByFullDisk = 0;
+ssize_t FullAfterEightBytes(int fd, const void* bytes, std::size_t count,
+                            off_t offset) {
+  if (offset >= 8) {
+    errno = ENOSPC;
+    return -1;
+  }
+  std::size_t n = std::min<std::size_t>(count, 8 - static_cast<std::size_t>(offset));
+  ssize_t put = pwrite(fd, bytes, n, offset);
+  if (put > 0) storedByFullDisk += static_cast<std::size_t>(put);
+  return put;
+}
+
+TEST_F(SiteFileTest, FullDiskLeavesTheFileAsItWas) {
+  Bytes tail = kFixture;
+  tail.insert(tail.end(), {'t', 'a', 'i', 'l'});
+  for (const Bytes& start : {tail, Bytes{0xAA, 0xBB}, Bytes{}}) {
+    Put(start);
+    MessageCapture messages;
+    storedByFullDisk = 0;
+    SiteFileWriter previous = SetSiteFileWriter(&FullAfterEightBytes);
+    bool saved = WriteSiteFile(1.0, 2.0);
+    SetSiteFileWriter(previous);
+    EXPECT_FALSE(saved);
+    EXPECT_GE(storedByFullDisk, 8u);  // the new longitude went in first
+    EXPECT_EQ(Get(), start) << start.size();
+    const std::vector<ShownMessage> expected = {
+        {"Disque plein lors de l'accès à " + FullPath() + ".", Icon::Error}};
+    EXPECT_EQ(messages.shown, expected);
+  }
+  // The real write is back in place.
+  Put(tail);
+  EXPECT_TRUE(WriteSiteFile(-2.5, 48.8));
+  EXPECT_EQ(Get(), tail);
+}
+
+// The owner of a read-only file expects it to stay as it is, also when the
+// program runs as root, whom the system would let write it.
+TEST_F(SiteFileTest, ReadOnlyFileIsRefusedWhoeverRuns) {
+  Put(kFixture);
+  fs::permissions("Zenko.loc", fs::perms::owner_read | fs::perms::group_read |
+                                   fs::perms::others_read);
+  MessageCapture messages;
+  EXPECT_FALSE(WriteSiteFile(1.0, 2.0));
+  double lon = 0, lat = 0;
+  EXPECT_TRUE(ReadSiteFile(lon, lat));  // reading it is fine
+  const std::vector<ShownMessage> expected = {
+      {"L'accès à Zenko.loc a été refusé.", Icon::Error}};
+  EXPECT_EQ(messages.shown, expected);
+  EXPECT_EQ(Get(), kFixture);
+  EXPECT_EQ(fs::status("Zenko.loc").permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  // One write permission, the group's, is enough.
+  fs::permissions("Zenko.loc", fs::perms::group_write, fs::perm_options::add);
+  if (geteuid() == 0) EXPECT_TRUE(WriteSiteFile(1.0, 2.0));
+}
+
+// Saving rewrites the file where it is: its mode, its other names and the
+// bytes after the sixteenth stay.
+TEST_F(SiteFileTest, SaveKeepsModeLinksAndTrailingBytes) {
+  Bytes tail(16, 0);
+  tail.insert(tail.end(), {'t', 'a', 'i', 'l'});
+  Put(tail);
+  fs::rename("Zenko.loc", "real.loc");
+  fs::permissions("real.loc", fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_hard_link("real.loc", "other.loc");
+  fs::create_symlink("real.loc", "Zenko.loc");
+  ASSERT_TRUE(WriteSiteFile(-2.5, 48.8));
+  Bytes expected = kFixture;
+  expected.insert(expected.end(), {'t', 'a', 'i', 'l'});
+  EXPECT_EQ(Get(), expected);
+  EXPECT_TRUE(fs::is_symlink("Zenko.loc"));
+  EXPECT_EQ(fs::hard_link_count("real.loc"), 2u);
+  std::ifstream other("other.loc", std::ios::binary);
+  EXPECT_EQ(Bytes(std::istreambuf_iterator<char>(other), {}), expected);
+  EXPECT_EQ(fs::status("real.loc").permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
+}
+
+// A coordinate to keep is the file's own 8 bytes at the time of saving,
+// whatever they hold; the other one is written as given.
+TEST_F(SiteFileTest, KeptCoordinatesAreTheFilesOwnBytes) {
+  Bytes start = kFixture;
+  start[0] = 0x01;  // -2.5 with its last bit changed
+  start[14] = 0xF8, start[15] = 0x7F;  // latitude: a NaN
+  start.push_back('t');
+  Put(start);
+  SiteCoordinate lon{9.0, true}, lat{9.0, true};
+  ASSERT_TRUE(WriteSiteFile(lon, lat));
+  EXPECT_EQ(Get(), start);
+  EXPECT_EQ(lon.value, LoadDoubleLE(start.data()));
+  EXPECT_EQ(lat.value, 0.0);  // what reading the NaN gives
+  SiteCoordinate typed{48.8, false};
+  ASSERT_TRUE(WriteSiteFile(lon, typed));
+  Bytes expected = start;
+  std::copy(kFixture.begin() + 8, kFixture.begin() + 16, expected.begin() + 8);
+  EXPECT_EQ(Get(), expected);
+  // A file too short to hold the value keeps it as 0.0.
+  Put({0xAA, 0xBB});
+  SiteCoordinate shortLon{9.0, true};
+  ASSERT_TRUE(WriteSiteFile(shortLon, typed));
+  Bytes zeroLon(8, 0);
+  zeroLon.insert(zeroLon.end(), kFixture.begin() + 8, kFixture.end());
+  EXPECT_EQ(Get(), zeroLon);
+  EXPECT_EQ(shortLon.value, 0.0);
 }
 
 }  // namespace
