@@ -10,6 +10,7 @@ set(CPACK_GENERATOR DEB)
 # Installed as root's files under /usr, with the prefix known to the
 # installation code (the desktop entry names the launcher's path).
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_SET_DESTDIR ON)
 set(CPACK_STRIP_FILES ON)
 
@@ -22,12 +23,11 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${ZENKO_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-"astronomical calculators of the Club Zenko
- Utilitaires du Club Zenko: ten small astronomical calculators with a
- French interface. Julian Day, Greenwich sidereal time and equation of
- time; local sidereal time; geocentric coordinates of a site; precession
- with proper motion; equatorial to horizontal coordinates; spherical and
- plane triangles; Lagrange interpolation with the zero and the extremum of
- a tabulated function; orbital speeds.")
+"Utilitaires du Club Zenko: ten small astronomical calculators with a
+French interface. Julian Day, Greenwich sidereal time and equation of
+time; local sidereal time; geocentric coordinates of a site; precession
+with proper motion; equatorial to horizontal coordinates; spherical and
+plane triangles; Lagrange interpolation with the zero and the extremum of
+a tabulated function; orbital speeds.")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
