@@ -93,3 +93,5 @@ foreach(source ${ZENKO_MAN_PAGES} ${ZENKO_INSTALL_GENERATED}/changelog)
 endforeach()
 add_custom_target(zenko-compressed ALL DEPENDS ${compressed_files})
 install(FILES ${CMAKE_SOURCE_DIR}/data/debian/copyright DESTINATION ${ZENKO_DOC_DIR})
+install(FILES ${CMAKE_SOURCE_DIR}/data/debian/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME zenko)
