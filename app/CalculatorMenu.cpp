@@ -1,4 +1,5 @@
 #include "app/CalculatorMenu.h"
+#include "ZenkoVersion.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ FormTemplate MakeAbout() {
   t.width = 380;
   t.height = 170;
   t.controls = {
-      Label("Zenko, version 1.0", 20, 18, 340, 22),
+      Label("Zenko, version " ZENKO_VERSION, 20, 18, 340, 22),
       Label("Utilitaires de calcul astronomique\ndu Club d'Astronomie Zenko.",
             20, 46, 340, 44),
       Label("Pour les membres du club et leurs nuits d'observation.", 20,

@@ -1,9 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need,
 # when they are missing (as root directly, otherwise through sudo).
+# Usage: scripts/deps.sh [run]   ("run": only what building and starting
+# the program needs, as scripts/run.sh asks)
 set -euo pipefail
-packages=(cmake make g++ qt6-base-dev libqt6svg6 libgtest-dev libbenchmark-dev
-          liberfa-dev fonts-dejavu-core clang libclang-rt-14-dev)
+# Configuring the project looks for GoogleTest, Google Benchmark and
+# liberfa, so they belong to the small set too (they are small).
+packages=(cmake make g++ qt6-base-dev libqt6svg6 qt6-translations-l10n
+          libgtest-dev libbenchmark-dev liberfa-dev)
+if [ "${1:-}" != run ]; then
+  # Offscreen Qt tests, fuzzing, the package and its checks.
+  packages+=(fonts-dejavu-core clang libclang-rt-14-dev dpkg-dev lintian
+             desktop-file-utils appstream librsvg2-bin groff-base)
+fi
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

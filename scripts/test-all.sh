@@ -1,19 +1,21 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test twice: once in a
-# plain build, once built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, builds, and runs every test: once in a plain
+# build (with the Debian package test), once built with AddressSanitizer and
+# UndefinedBehaviorSanitizer, then the bounded fuzz runs. Each run writes a
+# JUnit report: build/junit.xml, build-sanitize/junit.xml, build-fuzz/junit.xml.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
-cmake -S . -B build
+cmake --preset default
 cmake --build build -j"$jobs"
-(cd build && ctest -j"$jobs" --output-on-failure)
+(cd build && ctest -j"$jobs" --output-on-failure --output-junit junit.xml)
 
-cmake -S . -B build-sanitize -DZENKO_SANITIZE=ON -DZENKO_BENCH=OFF
+cmake --preset sanitize
 cmake --build build-sanitize -j"$jobs"
-(cd build-sanitize && ctest -j"$jobs" --output-on-failure)
+(cd build-sanitize && ctest -j"$jobs" --output-on-failure --output-junit junit.xml)
 
 # Fuzzing for a bounded time (about a minute in all) on the seed corpus.
 bash scripts/fuzz.sh 20 40

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a user's system
-# receives: the programs, the help beside them (every page each form's Aide
+# receives: the programs, the help (every page each form's Aide
 # opens, with its frames and pictures), the desktop entry and its icon, the
 # empty site file, and that the installed program starts.
 set -u
@@ -12,44 +12,47 @@ failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 cmake --install "$build" --prefix "$prefix" > /dev/null || { echo "cmake --install failed" >&2; exit 1; }
-program_dir=$prefix/lib/zenko
-[ -d "$program_dir" ] || program_dir=$(dirname "$(readlink -f "$prefix/bin/zenko")")
+help_dir=$prefix/share/zenko/help
+script=$prefix/libexec/zenko/zenko-script
 
-for p in zenko zenko-script; do
-  [ -x "$program_dir/$p" ] || fail "$program_dir/$p is not installed"
-  [ "$(readlink -f "$prefix/bin/$p")" = "$(readlink -f "$program_dir/$p")" ] ||
-    fail "bin/$p does not lead to the installed program"
-done
+[ -x "$prefix/bin/zenko" ] || fail "bin/zenko is not installed"
+[ -x "$script" ] || fail "libexec/zenko/zenko-script is not installed"
+[ ! -e "$prefix/bin/zenko-script" ] || fail "the development tool zenko-script is in bin"
+[ -x "$prefix/libexec/zenko/zenko-launcher" ] || fail "libexec/zenko/zenko-launcher is not installed"
 
 # Each form's Aide names a topic; its frameset and the pages it frames must be
-# in the help directory beside the program.
+# in the installed help directory.
 forms="164:1132 130:1110 135:1112 134:1107 129:1109 132:1111 144:1118 146:1108 131:1106 143:1119"
 for pair in $forms; do
   form=${pair%%:*} help=${pair##*:}
   topic=$(cd "$work" && printf 'site 0 0\nopen %s\nclick %s\n' "$form" "$help" |
-          "$prefix/bin/zenko-script" | sed -n 's/^help [^:]*::\///p')
+          "$script" | sed -n 's/^help [^:]*::\///p')
   [ -n "$topic" ] || { fail "form $form opens no help topic"; continue; }
-  [ -f "$program_dir/help/$topic" ] || { fail "form $form: help/$topic is not installed"; continue; }
-  for page in $(grep -o 'src="[^"]*"' "$program_dir/help/$topic" | sed 's/src="\(.*\)"/\1/'); do
-    [ -f "$program_dir/help/$page" ] || fail "$topic frames $page, which is not installed"
+  [ -f "$help_dir/$topic" ] || { fail "form $form: help/$topic is not installed"; continue; }
+  for page in $(grep -o 'src="[^"]*"' "$help_dir/$topic" | sed 's/src="\(.*\)"/\1/'); do
+    [ -f "$help_dir/$page" ] || fail "$topic frames $page, which is not installed"
   done
   main=${topic%_frameset.htm}_main.htm
-  for image in $(grep -o 'src="[^"]*\.png"' "$program_dir/help/$main" | sed 's/src="\(.*\)"/\1/'); do
-    [ -f "$program_dir/help/$image" ] || fail "$main shows $image, which is not installed"
+  for image in $(grep -o 'src="[^"]*\.png"' "$help_dir/$main" | sed 's/src="\(.*\)"/\1/'); do
+    [ -f "$help_dir/$image" ] || fail "$main shows $image, which is not installed"
   done
 done
-[ -f "$program_dir/help/index.htm" ] || fail "help/index.htm is not installed"
+[ -f "$help_dir/index.htm" ] || fail "help/index.htm is not installed"
 
 desktop=$prefix/share/applications/zenko.desktop
 if [ -f "$desktop" ]; then
   grep -qx 'Name=Utilitaires du Club Zenko' "$desktop" || fail "desktop entry: wrong Name"
   grep -qx 'Type=Application' "$desktop" || fail "desktop entry: no Type=Application"
-  grep -q '^Categories=.*Education;' "$desktop" || fail "desktop entry: not in Education"
-  grep -q '^Categories=.*Science;' "$desktop" || fail "desktop entry: not in Science"
-  exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
-  [ -x "$prefix/bin/$exec_name" ] || fail "desktop entry: Exec=$exec_name is not in bin"
+  grep -qx 'Categories=Education;Astronomy;' "$desktop" || fail "desktop entry: not Education;Astronomy;"
+  exec_path=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+  [ "$exec_path" = "$prefix/libexec/zenko/zenko-launcher" ] ||
+    fail "desktop entry: Exec=$exec_path is not the installed launcher"
   icon=$(sed -n 's/^Icon=//p' "$desktop")
   [ -f "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "desktop entry: icon $icon is not installed"
+  for size in 16 32 48 64 128 256; do
+    [ -f "$prefix/share/icons/hicolor/${size}x$size/apps/$icon.png" ] ||
+      fail "desktop entry: icon $icon is not installed at $size px"
+  done
 else
   fail "no desktop entry"
 fi

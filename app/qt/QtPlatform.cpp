@@ -296,9 +296,15 @@ QString QtPlatform::HelpPage(const std::string& address) {
   }
   if (page.contains(QLatin1Char('/')) || page.contains(QLatin1String("..")))
     return QString();
-  QString path = QDir(QCoreApplication::applicationDirPath())
-                     .filePath(QStringLiteral("help/") + page);
-  return QFileInfo(path).isFile() ? path : QString();
+  // Beside the program (the build tree), then where an installation puts
+  // the help: <prefix>/share/zenko/help for the program in <prefix>/bin.
+  const QDir programDir(QCoreApplication::applicationDirPath());
+  for (const QString& helpDir : {QStringLiteral("help/"),
+                                 QStringLiteral("../share/zenko/help/")}) {
+    QString path = QDir::cleanPath(programDir.filePath(helpDir + page));
+    if (QFileInfo(path).isFile()) return path;
+  }
+  return QString();
 }
 
 void QtPlatform::OpenHelp(const std::string& address) {

@@ -1,6 +1,8 @@
 // zenko: the calculator menu in real windows.
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <clocale>
 
 #include "app/CalculatorMenu.h"
@@ -8,6 +10,13 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // Qt's own texts (the edit fields' context menu, standard buttons) in
+  // French like the rest of the interface; without the translations
+  // installed they simply stay in English.
+  QTranslator qtTexts;
+  if (qtTexts.load(QStringLiteral("qtbase_fr"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtTexts);
   // Numbers are read and printed with a decimal point, whatever the locale.
   std::setlocale(LC_NUMERIC, "C");
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/zenko.svg")));

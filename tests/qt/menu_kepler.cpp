@@ -5,6 +5,7 @@
 #include "app/CalculatorMenu.h"
 #include "calculators/KeplerSpeedDlg.h"
 #include "tests/qt/QtFormHarness.h"
+#include "ZenkoVersion.h"
 
 class MenuKeplerTest : public QObject {
   Q_OBJECT
@@ -138,6 +139,8 @@ class MenuKeplerTest : public QObject {
       QVERIFY(window.isVisible());
     });
     QVERIFY(aboutTexts.join(' ').contains(QStringLiteral("Zenko")));
+    // The version is the project's, the same as the package's.
+    QVERIFY(aboutTexts.contains(QStringLiteral("Zenko, version " ZENKO_VERSION)));
   }
 
   void helpButtonsOpenTheirPages() {
