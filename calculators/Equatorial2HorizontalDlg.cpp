@@ -103,6 +103,7 @@ CEquatorial2HorizontalDlg::CEquatorial2HorizontalDlg(CDialog* owner)
   BindText(kAltitude, altitude_);
   OnButton(kCompute, [this] { OnCompute(); });
   OnButton(kSave, [this] { OnSave(); });
+  SetNowFields(kDate, kTime);
 }
 
 const FormTemplate& CEquatorial2HorizontalDlg::Form() {

@@ -101,6 +101,7 @@ CJulianDayDlg::CJulianDayDlg(CDialog* owner)
   OnButton(kCompute, [this] { OnDateToJulianDay(); });
   OnButton(kCopy, [this] { OnCopy(); });
   OnButton(kComputeDate, [this] { OnJulianDayToDate(); });
+  SetNowFields(kDate, kTime, kJulianDayIn);
 }
 
 const FormTemplate& CJulianDayDlg::Form() {

@@ -86,6 +86,7 @@ CPrecessionDlg::CPrecessionDlg(CDialog* owner) : CDialog(Form(), owner) {
   BindText(kResultDeclination, resultDeclination_);
   OnButton(kCompute, [this] { OnCompute(); });
   OnButton(kHorizontal, [this] { OnHorizontal(); });
+  SetNowFields(kFinalEpoch);
 }
 
 const FormTemplate& CPrecessionDlg::Form() {

@@ -54,6 +54,7 @@ CSiderealTimeDlg::CSiderealTimeDlg(CDialog* owner) : CDialog(Form(), owner) {
   BindText(kLongitude, longitude_);
   BindText(kResult, result_);
   OnButton(kCompute, [this] { OnCompute(); });
+  SetNowFields(kDate, kTime);
 }
 
 const FormTemplate& CSiderealTimeDlg::Form() {
