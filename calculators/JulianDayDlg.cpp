@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/HintTexts.h"
 #include "textfmt/Angles.h"
 #include "textfmt/Calendar.h"
 #include "textfmt/Parse.h"
@@ -62,6 +63,11 @@ FormTemplate MakeForm() {
       Button(kHelp, "&Aide", 478, 402, 120, 30),
   };
   t.help = {{kHelp, "JulianDay"}};
+  t.hints = {
+      {kDate, kHintDate},
+      {kTime, kHintTime},
+      {kJulianDayIn, "nombre décimal, point ou virgule — ex. 2451545,0"},
+  };
   t.topic = "JulianDay";
   return t;
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/HintTexts.h"
 #include "calculators/SiteFile.h"
 #include "textfmt/Angles.h"
 #include "textfmt/Calendar.h"
@@ -42,6 +43,11 @@ FormTemplate MakeForm() {
       Result(kResult, 22, 200, 346),
   };
   t.help = {{kHelp, "SiderealTime"}};
+  t.hints = {
+      {kDate, kHintDate},
+      {kTime, kHintTime},
+      {kLongitude, kHintLongitude},
+  };
   t.topic = "SiderealTime";
   return t;
 }
