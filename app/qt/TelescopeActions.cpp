@@ -51,9 +51,11 @@ void CopyResults(const FormWindow& window) {
 
 QMenu* FieldContextMenu(FormWindow& window, QLineEdit* field) {
   QMenu* menu = field->createStandardContextMenu();
-  const int id = field->objectName().mid(2).toInt();  // "id<N>"
   CDialog& form = window.Form();
-  const Control* control = form.Template().Find(id);
+  const Control* control = nullptr;
+  for (const Control& c : form.Template().controls)
+    if (c.id != kStatic && window.Widget(c.id) == field) control = &c;
+  const int id = control ? control->id : 0;
   bool now = IsNowField(form, id);
   bool result = control && control->kind == Kind::Result;
   if (now || result) menu->addSeparator();

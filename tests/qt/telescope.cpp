@@ -194,6 +194,7 @@ class TelescopeTest : public QObject {
       Type(window, 1018, QStringLiteral("01/01/2000"));
       Type(window, 1025, QStringLiteral("12:00:00"));
       Press(window, 1019);
+      WidgetOf<QLineEdit>(window, 1018)->setFocus();  // typing in a field
       PressKey(window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
       QCOMPARE(QApplication::clipboard()->text(),
                QString::fromUtf8("Entrez la date (jj/mm/aaaa   ou Jaaaa)\t01/01/2000\n"
