@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/Clock.h"
 #include "textfmt/Parse.h"
 
 namespace {
@@ -73,6 +74,19 @@ void CDialog::OnOK() {
 }
 
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+void CDialog::OnNow() {
+  if (!HasNow()) return;
+  std::optional<NowTexts> now = TextsOfInstant(CurrentUt());
+  if (!now) return;
+  SetDlgItemText(nowFields_.date, now->date);
+  if (nowFields_.time) SetDlgItemText(nowFields_.time, now->time);
+  if (nowFields_.julianDay) SetDlgItemText(nowFields_.julianDay, now->julianDay);
+}
+
+void CDialog::SetNowFields(int date, int time, int julianDay) {
+  nowFields_ = {date, time, julianDay};
+}
 
 void CDialog::BindText(int id, std::string& member) {
   texts_.emplace_back(id, &member);

@@ -79,6 +79,16 @@ class CDialog {
   virtual void OnOK();             // "&Retour", or OK
   virtual void OnCancel();         // "&Exit", Escape, the close box
 
+  // "Maintenant": fills the form's date field, and its time and Julian Day
+  // fields where it has them, with the current Universal Time (app/Clock.h).
+  // Only those fields change: no check, no message, the focus stays.
+  struct NowFieldIds {
+    int date = 0, time = 0, julianDay = 0;  // 0: the form has no such field
+  };
+  const NowFieldIds& NowFields() const { return nowFields_; }
+  bool HasNow() const { return nowFields_.date != 0; }
+  virtual void OnNow();
+
  protected:
   // Text members bound by control id, exchanged by UpdateData.
   void BindText(int id, std::string& member);
@@ -87,6 +97,8 @@ class CDialog {
   void BindNumber(int id, int& member);
   // Handler run when the button (or radio button) is pressed.
   void OnButton(int id, std::function<void()> handler);
+  // Gives the form the "Maintenant" action on these fields.
+  void SetNowFields(int date, int time = 0, int julianDay = 0);
 
   // true: fields to members; false: members to fields. Returns false when
   // a whole-number field did not hold a whole number (the other fields are
@@ -129,6 +141,7 @@ class CDialog {
   std::vector<std::pair<int, std::string*>> texts_;
   std::vector<std::pair<int, int*>> numbers_;
   std::map<int, std::function<void()>> handlers_;
+  NowFieldIds nowFields_;
 };
 
 // Forms by template id, registered by each form's own source file.

@@ -40,6 +40,15 @@ struct HelpButton {
   std::string topic;  // empty: the help file at its default page
 };
 
+// A field's tooltip: what it accepts, with an example. label names the field
+// (for the copy of the results) where no label of its own precedes it in the
+// table; empty: that preceding label.
+struct Hint {
+  int id;
+  std::string text;
+  std::string label = {};
+};
+
 struct SysMenuEntry {
   int command;
   std::string text;
@@ -55,6 +64,13 @@ struct FormTemplate {
   std::string topic;             // the form's own topic (context help)
   bool contextHelp = false;      // question-mark button in the title bar
   std::vector<SysMenuEntry> sysMenu;
+  std::vector<Hint> hints;       // tooltips of the input fields
+
+  const Hint* FindHint(int id) const {
+    for (const Hint& h : hints)
+      if (h.id == id) return &h;
+    return nullptr;
+  }
 
   const Control* Find(int id) const {
     if (id == kStatic) return nullptr;

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/Clock.h"
 #include "app/Dialog.h"
 #include "textfmt/Bytes.h"
 #include "textfmt/Printf.h"
@@ -284,6 +285,14 @@ void ScriptPlatform::Execute(const std::string& line) {
   } else if (command == "rclick" && rest.empty()) {
     if (!Top()) return Fail("no form is open");
     Top()->dialog_.OnRButtonUp();
+  } else if (command == "clock") {
+    std::optional<UtInstant> instant = ParseUtInstant(rest);
+    if (!instant) return Fail("bad clock command '" + line + "'");
+    UtInstant fixed = *instant;
+    SetClockSource([fixed] { return fixed; });
+  } else if (command == "now" && rest.empty()) {
+    if (!Top()) return Fail("no form is open");
+    Top()->dialog_.OnNow();  // nothing on a form without the action
   } else if (command == "key" && (rest == "escape" || rest == "enter")) {
     ScriptWindow* top = Top();
     if (!top) return Fail("no form is open");
@@ -360,6 +369,8 @@ void ScriptPlatform::SiteShow() {
 int RunFormScript(std::istream& in, std::ostream& out, std::ostream& err,
                   ResultObserver observer) {
   ScriptPlatform platform(in, out, err, std::move(observer));
+  // The system clock until a `clock` command fixes it.
+  ClockSource previousClock = SetClockSource({});
   Platform* previousPlatform = Platform::Install(&platform);
   MessageHandler previousHandler = SetMessageHandler(
       [&platform](const std::string& text, Icon icon) {
@@ -368,5 +379,6 @@ int RunFormScript(std::istream& in, std::ostream& out, std::ostream& err,
   int status = platform.Run();
   SetMessageHandler(previousHandler);
   Platform::Install(previousPlatform);
+  SetClockSource(std::move(previousClock));
   return status;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/HintTexts.h"
 #include "calculators/SiteFile.h"
 #include "textfmt/Angles.h"
 #include "textfmt/Calendar.h"
@@ -85,6 +86,14 @@ FormTemplate MakeForm() {
             32, 444, 590, 22),
   };
   t.help = {{kHelp, "Equatorial2Horizontal"}};
+  t.hints = {
+      {kRightAscension, kHintRightAscension},
+      {kDeclination, kHintDeclination},
+      {kLongitude, kHintLongitude},
+      {kLatitude, kHintLatitude},
+      {kDate, kHintDate},
+      {kTime, kHintTime},
+  };
   t.topic = "Equatorial2Horizontal";
   return t;
 }
@@ -103,6 +112,7 @@ CEquatorial2HorizontalDlg::CEquatorial2HorizontalDlg(CDialog* owner)
   BindText(kAltitude, altitude_);
   OnButton(kCompute, [this] { OnCompute(); });
   OnButton(kSave, [this] { OnSave(); });
+  SetNowFields(kDate, kTime);
 }
 
 const FormTemplate& CEquatorial2HorizontalDlg::Form() {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/HintTexts.h"
 #include "textfmt/Angles.h"
 #include "textfmt/Parse.h"
 #include "textfmt/Printf.h"
@@ -46,6 +47,10 @@ FormTemplate MakeForm() {
       Result(kRhoCos, 330, 238, 236),
   };
   t.help = {{kHelp, "GeocCoord"}};
+  t.hints = {
+      {kLatitude, kHintLatitude},
+      {kHeight, "nombre entier de mètres — ex. 35"},
+  };
   t.topic = "GeocCoord";
   return t;
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/HintTexts.h"
 #include "textfmt/Angles.h"
 #include "textfmt/Calendar.h"
 #include "textfmt/Parse.h"
@@ -62,6 +63,11 @@ FormTemplate MakeForm() {
       Button(kHelp, "&Aide", 478, 402, 120, 30),
   };
   t.help = {{kHelp, "JulianDay"}};
+  t.hints = {
+      {kDate, kHintDate},
+      {kTime, kHintTime},
+      {kJulianDayIn, "nombre décimal, point ou virgule — ex. 2451545,0"},
+  };
   t.topic = "JulianDay";
   return t;
 }
@@ -101,6 +107,7 @@ CJulianDayDlg::CJulianDayDlg(CDialog* owner)
   OnButton(kCompute, [this] { OnDateToJulianDay(); });
   OnButton(kCopy, [this] { OnCopy(); });
   OnButton(kComputeDate, [this] { OnJulianDayToDate(); });
+  SetNowFields(kDate, kTime, kJulianDayIn);
 }
 
 const FormTemplate& CJulianDayDlg::Form() {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/HintTexts.h"
 #include "textfmt/Parse.h"
 
 namespace {
@@ -49,6 +50,12 @@ FormTemplate MakeForm() {
       Result(kAphelion, 410, 300, 168),
   };
   t.help = {{kHelp, "KeplerSpeed"}};
+  t.hints = {
+      {kAxis, "nombre décimal, point ou virgule, en UA ou en km — ex. 1 ou 149597870"},
+      {kEccentricity, "nombre décimal, point ou virgule — ex. 0,0167"},
+      {kPeriod,
+       "nombre décimal, point ou virgule, en années ou en jours — ex. 1 ou 365,25"},
+  };
   t.topic = "KeplerSpeed";
   return t;
 }

@@ -1,5 +1,6 @@
 #include "calculators/PlaneTriangleDlg.h"
 
+#include "app/HintTexts.h"
 #include "textfmt/Parse.h"
 
 using triangle::AngleFormat;
@@ -124,6 +125,15 @@ FormTemplate MakeForm() {
       Result(kResultAngleC, 606, row[2], 132),
   };
   t.help = {{kHelp, "FlatTriangle"}};
+  const char kSide[] = "nombre décimal positif ou nul, point ou virgule — ex. 3,5";
+  t.hints = {
+      {kSideA, kSide},
+      {kSideB, kSide},
+      {kSideC, kSide},
+      {kAngleA, kHintTriangleAngle},
+      {kAngleB, kHintTriangleAngle},
+      {kAngleC, kHintTriangleAngle},
+  };
   t.topic = "FlatTriangle";
   return t;
 }

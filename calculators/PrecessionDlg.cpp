@@ -3,6 +3,7 @@
 #include <cmath>
 #include <memory>
 
+#include "app/HintTexts.h"
 #include "calculators/Precession.h"
 #include "textfmt/Angles.h"
 #include "textfmt/Calendar.h"
@@ -68,6 +69,17 @@ FormTemplate MakeForm() {
       Result(kResultDeclination, 436, 350, 180),
   };
   t.help = {{kHelp, "Precession"}};
+  t.hints = {
+      {kInitialEpoch, kHintDate},
+      {kRightAscension, kHintRightAscension},
+      {kDeclination, kHintDeclination},
+      {kMotionRightAscension,
+       "±s.ssss, secondes de temps par an, point ou virgule — ex. -0,0037"},
+      {kMotionDeclination,
+       "±s.sss, secondes d'arc par an, point ou virgule — ex. -1,223"},
+      {kFinalEpoch, kHintDate},
+      {kFinalEquinox, kHintDate},
+  };
   t.topic = "Precession";
   return t;
 }
@@ -86,6 +98,7 @@ CPrecessionDlg::CPrecessionDlg(CDialog* owner) : CDialog(Form(), owner) {
   BindText(kResultDeclination, resultDeclination_);
   OnButton(kCompute, [this] { OnCompute(); });
   OnButton(kHorizontal, [this] { OnHorizontal(); });
+  SetNowFields(kFinalEpoch);
 }
 
 const FormTemplate& CPrecessionDlg::Form() {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/HintTexts.h"
 #include "calculators/SiteFile.h"
 #include "textfmt/Angles.h"
 #include "textfmt/Calendar.h"
@@ -42,6 +43,11 @@ FormTemplate MakeForm() {
       Result(kResult, 22, 200, 346),
   };
   t.help = {{kHelp, "SiderealTime"}};
+  t.hints = {
+      {kDate, kHintDate},
+      {kTime, kHintTime},
+      {kLongitude, kHintLongitude},
+  };
   t.topic = "SiderealTime";
   return t;
 }
@@ -54,6 +60,7 @@ CSiderealTimeDlg::CSiderealTimeDlg(CDialog* owner) : CDialog(Form(), owner) {
   BindText(kLongitude, longitude_);
   BindText(kResult, result_);
   OnButton(kCompute, [this] { OnCompute(); });
+  SetNowFields(kDate, kTime);
 }
 
 const FormTemplate& CSiderealTimeDlg::Form() {

@@ -1,5 +1,6 @@
 #include "calculators/SphericalTriangleDlg.h"
 
+#include "app/HintTexts.h"
 #include "textfmt/Angles.h"
 #include "textfmt/Parse.h"
 
@@ -142,6 +143,15 @@ FormTemplate MakeForm() {
       Result(kResultAngleC, 596, row[2], 142),
   };
   t.help = {{kHelp, "SphericalTriangle"}};
+  // Sides are arcs, read like the angles.
+  t.hints = {
+      {kSideA, kHintTriangleAngle},
+      {kSideB, kHintTriangleAngle},
+      {kSideC, kHintTriangleAngle},
+      {kAngleA, kHintTriangleAngle},
+      {kAngleB, kHintTriangleAngle},
+      {kAngleC, kHintTriangleAngle},
+  };
   t.topic = "SphericalTriangle";
   return t;
 }

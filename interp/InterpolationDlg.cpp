@@ -1,5 +1,6 @@
 #include "interp/InterpolationDlg.h"
 
+#include "app/HintTexts.h"
 #include "interp/Lagrange.h"
 #include "textfmt/Angles.h"
 #include "textfmt/Calendar.h"
@@ -71,6 +72,17 @@ FormTemplate MakeForm() {
   c.push_back(Button(2, "&Exit", 250, 460, 110, 30));
   c.push_back(Button(kHelp, "&Aide", 370, 460, 110, 30));
   t.help = {{kHelp, "Interpolation"}};
+  // The grid has no label beside each field: rows are named by number.
+  for (int r = 0; r < 5; ++r) {
+    const std::string row = std::to_string(r + 1);
+    t.hints.push_back({DateId(r), kHintDate, "Date " + row});
+    t.hints.push_back({TimeId(r), kHintTime, "Heure " + row});
+    t.hints.push_back({Function1Id(r), kHintFunctionValue, "Fonction 1, point " + row});
+    t.hints.push_back({Function2Id(r), kHintFunctionValue, "Fonction 2, point " + row});
+  }
+  t.hints.push_back({kDateX, kHintDate, "Date X"});
+  t.hints.push_back({kTimeX, kHintTime, "Heure X"});
+  t.hints.push_back({kPoints, kHintPoints});
   t.topic = "Interpolation";
   t.contextHelp = true;
   return t;

@@ -1,5 +1,6 @@
 #include "interp/ZeroExtremumDlg.h"
 
+#include "app/HintTexts.h"
 #include "interp/Lagrange.h"
 #include "textfmt/Angles.h"
 #include "textfmt/Calendar.h"
@@ -63,6 +64,14 @@ FormTemplate MakeForm() {
   c.push_back(Button(2, "&Exit", 540, 340, 90, 30));
   c.push_back(Button(kHelp, "&Aide", 540, 380, 90, 30));
   t.help = {{kHelp, "ZeroExtremum"}};
+  // The grid has no label beside each field: rows are named by number.
+  for (int r = 0; r < 5; ++r) {
+    const std::string row = std::to_string(r + 1);
+    t.hints.push_back({DateId(r), kHintDate, "Date " + row});
+    t.hints.push_back({TimeId(r), kHintTime, "Heure " + row});
+    t.hints.push_back({kValueIds[r], kHintFunctionValue, "Fonction, point " + row});
+  }
+  t.hints.push_back({kPoints, kHintPoints});
   t.topic = "ZeroExtremum";
   return t;
 }

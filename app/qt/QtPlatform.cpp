@@ -18,6 +18,9 @@
 #include <QUrl>
 #include <QWhatsThis>
 
+#include "app/qt/NightVision.h"
+#include "app/qt/TelescopeActions.h"
+
 namespace {
 QString FromUtf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -52,6 +55,7 @@ FormWindow::FormWindow(CDialog& dialog, QWidget* parent)
   }
   setWindowFlags(flags);
   Build();
+  InstallTelescopeActions(*this);
 }
 
 void FormWindow::Build() {
@@ -257,6 +261,7 @@ void FormWindow::contextMenuEvent(QContextMenuEvent* e) {
     menu.addAction(FromUtf8(entry.text), this,
                    [this, command] { dialog_.OnSysCommand(command); });
   }
+  AddNightVisionEntry(menu);
   menu.exec(e->globalPos());
 }
 

@@ -1,5 +1,6 @@
 // zenko-pictures DIR: renders the menu and every calculator after a worked
-// example to DIR/form<ID>.png, with the real widgets (offscreen).
+// example to DIR/form<ID>.png, with the real widgets (offscreen); the menu
+// and the Julian Day form also in night vision, to DIR/night<ID>.png.
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
@@ -7,6 +8,7 @@
 #include <cstdio>
 
 #include "app/qt/FormPicture.h"
+#include "app/qt/NightVision.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -25,18 +27,26 @@ int main(int argc, char** argv) {
   QDir dir(QString::fromLocal8Bit(argv[1]));
   dir.mkpath(QStringLiteral("."));
   int written = 0;
-  for (int id : RegisteredForms()) {
-    if (id == 100) continue;
+  // Renders one form after its worked example to DIR/<prefix><ID>.png;
+  // false when the file cannot be written.
+  auto picture = [&dir, &written](int id, const char* prefix) {
     FormSnapshot snapshot(id);
-    if (!snapshot.valid()) continue;
+    if (!snapshot.valid()) return true;
     snapshot.Play(WorkedExample(id));
-    QString path = dir.filePath(QStringLiteral("form%1.png").arg(id));
+    QString path = dir.filePath(QStringLiteral("%1%2.png").arg(QLatin1String(prefix)).arg(id));
     if (!snapshot.Render().save(path)) {
       std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-      return 1;
+      return false;
     }
     ++written;
-  }
+    return true;
+  };
+  for (int id : RegisteredForms())
+    if (id != 100 && !picture(id, "form")) return 1;
+  SetNightVision(true);
+  for (int id : {102, 130})
+    if (!picture(id, "night")) return 1;
+  SetNightVision(false);
   std::printf("%d pictures written\n", written);
   return 0;
 }

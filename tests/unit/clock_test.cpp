@@ -1,0 +1,124 @@
+// The clock behind "Maintenant": reading the driver's instants, the texts
+// put into the fields, and the Julian Day of them checked against liberfa.
+#include <erfa.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+#include <string>
+
+#include "app/Clock.h"
+#include "app/ScriptHost.h"
+#include "textfmt/Printf.h"
+
+namespace {
+
+TEST(Clock, ReadsOnlyUsableInstantsInTheDriverForm) {
+  std::optional<UtInstant> t = ParseUtInstant("2025-03-21 21:30:05");
+  ASSERT_TRUE(t);
+  EXPECT_EQ(t->year, 2025);
+  EXPECT_EQ(t->month, 3);
+  EXPECT_EQ(t->day, 21);
+  EXPECT_EQ(t->hour, 21);
+  EXPECT_EQ(t->minute, 30);
+  EXPECT_EQ(t->second, 5);
+  EXPECT_TRUE(ParseUtInstant("2024-02-29 00:00:00"));
+  EXPECT_TRUE(ParseUtInstant("1583-01-01 00:00:00"));
+  EXPECT_TRUE(ParseUtInstant("9999-12-31 23:59:59"));
+  const char* refused[] = {
+      "",
+      "2025-03-21",
+      "2025-03-21 21:30",
+      "2025-3-21 21:30:05",
+      "2025-03-21T21:30:05",
+      "2025-03-21 21:30:05 ",
+      "+025-03-21 21:30:05",
+      "2025-03-21 21:30:5x",
+      "2023-02-29 12:00:00",  // not a leap year
+      "1900-02-29 12:00:00",  // Gregorian rule
+      "2025-04-31 12:00:00",
+      "2025-13-01 12:00:00",
+      "2025-00-10 12:00:00",
+      "2025-03-00 12:00:00",
+      "2025-03-21 24:00:00",
+      "2025-03-21 23:60:00",
+      "2025-03-21 23:59:60",
+      "1582-10-20 12:00:00",  // before the years both calendars agree on here
+      "0000-01-01 00:00:00",
+  };
+  for (const char* text : refused) EXPECT_FALSE(ParseUtInstant(text)) << text;
+}
+
+TEST(Clock, FieldTextsHaveFixedWidths) {
+  std::optional<NowTexts> texts = TextsOfInstant({2026, 1, 5, 3, 4, 9});
+  ASSERT_TRUE(texts);
+  EXPECT_EQ(texts->date, "05/01/2026");
+  EXPECT_EQ(texts->time, "03:04:09");
+  EXPECT_FALSE(TextsOfInstant({2026, 2, 30, 0, 0, 0}));
+}
+
+// The Julian Day put into the field against liberfa's calendar (proleptic
+// Gregorian, which these dates are) plus the fraction of the day.
+TEST(Clock, JulianDayOfTheInstantMatchesLiberfa) {
+  const UtInstant instants[] = {
+      {2025, 3, 21, 21, 30, 5}, {2000, 1, 1, 12, 0, 0},  {1999, 12, 31, 23, 59, 59},
+      {2024, 2, 29, 0, 0, 0},   {1583, 1, 1, 6, 0, 0},   {9999, 12, 31, 23, 59, 59},
+      {2100, 3, 1, 18, 45, 30}, {1970, 1, 1, 0, 0, 1},
+  };
+  for (const UtInstant& t : instants) {
+    double mjd0 = 0.0, mjd = 0.0;
+    ASSERT_EQ(eraCal2jd(t.year, t.month, t.day, &mjd0, &mjd), 0);
+    double jd = mjd0 + mjd + (t.hour * 3600.0 + t.minute * 60.0 + t.second) / 86400.0;
+    std::optional<NowTexts> texts = TextsOfInstant(t);
+    ASSERT_TRUE(texts);
+    EXPECT_EQ(texts->julianDay, Format("%.7f", jd)) << texts->date << ' ' << texts->time;
+  }
+}
+
+TEST(Clock, SystemClockIsUniversalTimeWhateverTheTimeZone) {
+  const char* previous = std::getenv("TZ");
+  std::string saved = previous ? previous : "";
+  setenv("TZ", "UTC", 1);
+  tzset();
+  UtInstant utc = CurrentUt();
+  setenv("TZ", "Pacific/Kiritimati", 1);  // fourteen hours ahead
+  tzset();
+  UtInstant far = CurrentUt();
+  if (previous) {
+    setenv("TZ", saved.c_str(), 1);
+  } else {
+    unsetenv("TZ");
+  }
+  tzset();
+  EXPECT_TRUE(IsUsableInstant(utc));
+  // The two readings are at most a moment apart, never fourteen hours.
+  EXPECT_EQ(utc.year, far.year);
+  EXPECT_EQ(utc.day, far.day);
+  EXPECT_LE(far.hour - utc.hour, 1);
+}
+
+std::string RunDriver(const std::string& script, int& status) {
+  std::istringstream in(script);
+  std::ostringstream out, err;
+  status = RunFormScript(in, out, err);
+  return out.str() + err.str();
+}
+
+TEST(Clock, DriverRefusesBadInstantsAndForgetsItsClockAfterTheRun) {
+  int status = 0;
+  std::string out = RunDriver("clock 2025-02-29 12:00:00\nopen 130\n", status);
+  EXPECT_EQ(status, 2);
+  EXPECT_NE(out.find("bad clock command"), std::string::npos);
+  RunDriver("now\n", status);
+  EXPECT_EQ(status, 2);  // no form is open
+
+  UtInstant fixed{2001, 2, 3, 4, 5, 6};
+  ClockSource previous = SetClockSource([fixed] { return fixed; });
+  RunDriver("clock 2025-03-21 21:30:05\nopen 130\nnow\nkey escape\n", status);
+  EXPECT_EQ(status, 0);
+  // The caller's clock is back once the script has ended.
+  EXPECT_EQ(CurrentUt().year, 2001);
+  SetClockSource(std::move(previous));
+}
+
+}  // namespace
