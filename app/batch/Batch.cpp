@@ -367,7 +367,10 @@ void BatchRun::Compute(const std::vector<std::string>& fields, std::string& mess
   messages_.clear();
   for (std::size_t i = 0; i < columns_.size(); ++i) {
     const InputColumn& c = columns_[i];
-    if (!c.group) {
+    if (fields[i].empty()) {
+      // An empty cell leaves the field as the form opened it: a site
+      // longitude, a time of "0:0:0", three points.
+    } else if (!c.group) {
       window_.Type(c.id, fields[i]);
     } else if (int id = ResolveChoice(*c.group, fields[i])) {
       window_.CheckRadio(id);
@@ -388,9 +391,8 @@ void BatchRun::Compute(const std::vector<std::string>& fields, std::string& mess
       bool blank = Trim(window_.GetText(window_.focus)).empty();
       message = std::string(blank ? "Champ vide : " : "Champ refusé : ") +
                 FieldName(window_.focus);
-    } else {
-      message = "Aucun résultat";
     }
+    // Otherwise the button only checked its inputs ("&Initialisation").
   }
 }
 
