@@ -35,35 +35,43 @@ int SyntaxError(const char* message) {
 
 int ParseDateField(const std::string& text, int& day, int& month, int& year) {
   if (text.empty()) return -1;
+  std::string_view view(text);
   if (text[0] == 'J') {
-    std::string digits = text.substr(1);
     int value = 0;
-    if (!ReadInt32Digits(digits, false, value)) return SyntaxError(kEpochFormat);
+    if (!ReadInt32Digits(view.substr(1), false, value)) return SyntaxError(kEpochFormat);
     year = value;
     return 2;
   }
+  // Day, month and year are the digits between the slashes, read in place;
+  // only the year may begin with a minus sign.
   int slashes = 0;
   bool minus = false;
   bool wrong = false;
-  std::string parts[3];
-  for (char c : text) {
+  std::size_t partStart[3] = {0, 0, 0};
+  std::size_t partEnd[3] = {text.size(), text.size(), text.size()};
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
     if (IsDigit(c)) {
-      parts[slashes] += c;
     } else if (c == '/' && slashes < 2) {
+      partEnd[slashes] = i;
       ++slashes;
-    } else if (c == '-' && slashes == 2 && parts[2].empty() && !minus) {
+      partStart[slashes] = i + 1;
+    } else if (c == '-' && slashes == 2 && i == partStart[2] && !minus) {
       minus = true;
+      partStart[2] = i + 1;
     } else {
       wrong = true;
     }
   }
+  auto part = [&](int k) {
+    return view.substr(partStart[k], partEnd[k] - partStart[k]);
+  };
   int d = 0, m = 0, y = 0;
-  if (wrong || slashes != 2 || !ReadInt32Digits(parts[0], false, d) ||
-      !ReadInt32Digits(parts[1], false, m) ||
-      !ReadInt32Digits(parts[2], minus, y))
+  if (wrong || slashes != 2 || !ReadInt32Digits(part(0), false, d) ||
+      !ReadInt32Digits(part(1), false, m) || !ReadInt32Digits(part(2), minus, y))
     return SyntaxError(kDateFormat);
-  bool leap = FloorModInt(y, 4) == 0 &&
-              (y <= 1582 || FloorModInt(y, 100) != 0 || FloorModInt(y, 400) == 0);
+  // A zero remainder is the same for the floored and the truncated one.
+  bool leap = y % 4 == 0 && (y <= 1582 || y % 100 != 0 || y % 400 == 0);
   bool exists = m >= 1 && m <= 12 && d >= 1 &&
                 d <= kMonthLength[m] + ((m == 2 && leap) ? 1 : 0) &&
                 !(y == 1582 && m == 10 && d >= 5 && d <= 14);
@@ -141,8 +149,12 @@ void FormatJulianDayAsDate(JulianDay jd, std::string& weekday,
                            std::string& date, std::string& time) {
   CalendarDate c = JulianDayToCalendar(jd);
   weekday = kWeekdayNames[c.weekday];
-  date = Format("%lld/%lld/%lld", static_cast<long long>(c.day),
-                static_cast<long long>(c.month), static_cast<long long>(c.year));
+  date.clear();  // "%lld/%lld/%lld"
+  AppendInteger(date, c.day);
+  date += '/';
+  AppendInteger(date, c.month);
+  date += '/';
+  AppendInteger(date, c.year);
   time = FormatHours((c.dayWithFraction - static_cast<double>(c.day)) * 24,
                      "", 1, 0);
 }

@@ -12,7 +12,7 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
-bool ReadInt32Digits(const std::string& digits, bool negative, int& value) {
+bool ReadInt32Digits(std::string_view digits, bool negative, int& value) {
   if (digits.empty()) return false;
   std::int64_t v = 0;
   for (char c : digits) {
@@ -26,7 +26,38 @@ bool ReadInt32Digits(const std::string& digits, bool negative, int& value) {
   return true;
 }
 
-bool ReadPlainDecimal(const std::string& text, double& value) {
+bool ReadPlainDecimal(std::string_view text, double& value) {
+  // Up to 15 digits with at most one point: the whole number of all the
+  // digits divided by a power of ten. Both are exact doubles, so the one
+  // rounding of the division gives the nearest double, as from_chars does.
+  static const double kPowersOfTen[16] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                          1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  std::int64_t whole = 0;
+  int digits = 0;
+  int decimals = -1;  // digits after the point; -1 without a point
+  bool plain = true;
+  for (char c : text) {
+    if (IsDigit(c)) {
+      whole = whole * 10 + (c - '0');
+      ++digits;
+      if (decimals >= 0) ++decimals;
+      if (digits > 15) {
+        plain = false;
+        break;
+      }
+    } else if (c == '.' && decimals < 0) {
+      decimals = 0;
+    } else {
+      plain = false;
+      break;
+    }
+  }
+  if (plain) {
+    if (digits == 0) return false;
+    value = static_cast<double>(whole) / kPowersOfTen[decimals < 0 ? 0 : decimals];
+    return true;
+  }
+
   bool digit = false;
   for (char c : text) digit = digit || IsDigit(c);
   if (!digit) return false;
@@ -70,30 +101,36 @@ int ParseSexagesimal(const std::string& text, double& value) {
   if (text.empty()) return -1;
   bool negative = text[0] == '-';
   std::size_t start = (text[0] == '+' || negative) ? 1 : 0;
+  // The three parts are read in place: units, minutes, seconds.
   int colons = 0;
   bool point = false;
-  std::string parts[3];
+  std::size_t partStart[3] = {start, 0, 0};
+  std::size_t partEnd[3] = {text.size(), text.size(), text.size()};
   for (std::size_t i = start; i < text.size(); ++i) {
     char c = text[i];
     if (IsDigit(c)) {
     } else if (c == ':' && colons < 2) {
+      partEnd[colons] = i;
       ++colons;
-      continue;
+      partStart[colons] = i + 1;
     } else if (c == '.' && colons == 2 && !point) {
       point = true;
     } else {
       return 0;
     }
-    parts[colons] += c;
   }
   if (colons != 2) return 0;
   // Every part must hold a number: "12::30" or "12:30:" have none to read.
   int units = 0;
   int minutes = 0;
   double seconds = 0.0;
-  if (!ReadInt32Digits(parts[0], negative, units)) return 0;
-  if (!ReadInt32Digits(parts[1], false, minutes)) return 0;
-  if (!ReadPlainDecimal(parts[2], seconds)) return 0;
+  std::string_view view(text);
+  auto part = [&](int k) {
+    return view.substr(partStart[k], partEnd[k] - partStart[k]);
+  };
+  if (!ReadInt32Digits(part(0), negative, units)) return 0;
+  if (!ReadInt32Digits(part(1), false, minutes)) return 0;
+  if (!ReadPlainDecimal(part(2), seconds)) return 0;
   if (minutes > 59 || seconds >= 60.0) {
     ShowMessage(
         "Erreur ! Les nombres des minutes et des\nsecondes doivent être "
