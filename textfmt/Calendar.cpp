@@ -1,5 +1,6 @@
 #include "textfmt/Calendar.h"
 
+#include <climits>
 #include <cmath>
 
 #include "textfmt/Angles.h"
@@ -42,34 +43,39 @@ int ParseDateField(const std::string& text, int& day, int& month, int& year) {
     year = value;
     return 2;
   }
-  // Day, month and year are the digits between the slashes, read in place;
-  // only the year may begin with a minus sign.
+  // Day, month and year are the digits between the slashes, added up as
+  // they go by (a part beyond INT_MAX + 1 is refused, as ReadInt32Digits
+  // does); only the year may begin with a minus sign.
+  constexpr std::int64_t kLimit = std::int64_t{INT_MAX} + 1;
   int slashes = 0;
   bool minus = false;
   bool wrong = false;
-  std::size_t partStart[3] = {0, 0, 0};
-  std::size_t partEnd[3] = {text.size(), text.size(), text.size()};
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
+  std::int64_t whole[3] = {0, 0, 0};
+  int digits[3] = {0, 0, 0};
+  bool tooBig[3] = {false, false, false};
+  for (char c : text) {
     if (IsDigit(c)) {
+      ++digits[slashes];
+      if (!tooBig[slashes]) {
+        whole[slashes] = whole[slashes] * 10 + (c - '0');
+        tooBig[slashes] = whole[slashes] > kLimit;
+      }
     } else if (c == '/' && slashes < 2) {
-      partEnd[slashes] = i;
       ++slashes;
-      partStart[slashes] = i + 1;
-    } else if (c == '-' && slashes == 2 && i == partStart[2] && !minus) {
+    } else if (c == '-' && slashes == 2 && digits[2] == 0 && !minus) {
       minus = true;
-      partStart[2] = i + 1;
     } else {
       wrong = true;
     }
   }
-  auto part = [&](int k) {
-    return view.substr(partStart[k], partEnd[k] - partStart[k]);
-  };
-  int d = 0, m = 0, y = 0;
-  if (wrong || slashes != 2 || !ReadInt32Digits(part(0), false, d) ||
-      !ReadInt32Digits(part(1), false, m) || !ReadInt32Digits(part(2), minus, y))
-    return SyntaxError(kDateFormat);
+  if (minus) whole[2] = -whole[2];
+  bool fits = true;
+  for (int k = 0; k < 3; ++k)
+    fits = fits && digits[k] > 0 && !tooBig[k] && whole[k] <= INT_MAX;
+  if (wrong || slashes != 2 || !fits) return SyntaxError(kDateFormat);
+  int d = static_cast<int>(whole[0]);
+  int m = static_cast<int>(whole[1]);
+  int y = static_cast<int>(whole[2]);
   // A zero remainder is the same for the floored and the truncated one.
   bool leap = y % 4 == 0 && (y <= 1582 || y % 100 != 0 || y % 400 == 0);
   bool exists = m >= 1 && m <= 12 && d >= 1 &&

@@ -101,18 +101,29 @@ int ParseSexagesimal(const std::string& text, double& value) {
   if (text.empty()) return -1;
   bool negative = text[0] == '-';
   std::size_t start = (text[0] == '+' || negative) ? 1 : 0;
-  // The three parts are read in place: units, minutes, seconds.
+  // One pass: the units and the minutes are added up as their digits go
+  // by (a part beyond INT_MAX + 1 is refused, as ReadInt32Digits does); the
+  // seconds are read from their place afterwards.
+  constexpr std::int64_t kLimit = std::int64_t{INT_MAX} + 1;
   int colons = 0;
   bool point = false;
-  std::size_t partStart[3] = {start, 0, 0};
-  std::size_t partEnd[3] = {text.size(), text.size(), text.size()};
+  std::int64_t whole[2] = {0, 0};
+  int digits[2] = {0, 0};
+  bool tooBig[2] = {false, false};
+  std::size_t secondsStart = text.size();
   for (std::size_t i = start; i < text.size(); ++i) {
     char c = text[i];
     if (IsDigit(c)) {
+      if (colons < 2) {
+        ++digits[colons];
+        if (!tooBig[colons]) {
+          whole[colons] = whole[colons] * 10 + (c - '0');
+          tooBig[colons] = whole[colons] > kLimit;
+        }
+      }
     } else if (c == ':' && colons < 2) {
-      partEnd[colons] = i;
       ++colons;
-      partStart[colons] = i + 1;
+      if (colons == 2) secondsStart = i + 1;
     } else if (c == '.' && colons == 2 && !point) {
       point = true;
     } else {
@@ -121,16 +132,13 @@ int ParseSexagesimal(const std::string& text, double& value) {
   }
   if (colons != 2) return 0;
   // Every part must hold a number: "12::30" or "12:30:" have none to read.
-  int units = 0;
-  int minutes = 0;
+  if (digits[0] == 0 || tooBig[0] || digits[1] == 0 || tooBig[1]) return 0;
+  std::int64_t signedUnits = negative ? -whole[0] : whole[0];
+  if (signedUnits > INT_MAX || whole[1] > INT_MAX) return 0;
+  int units = static_cast<int>(signedUnits);
+  int minutes = static_cast<int>(whole[1]);
   double seconds = 0.0;
-  std::string_view view(text);
-  auto part = [&](int k) {
-    return view.substr(partStart[k], partEnd[k] - partStart[k]);
-  };
-  if (!ReadInt32Digits(part(0), negative, units)) return 0;
-  if (!ReadInt32Digits(part(1), false, minutes)) return 0;
-  if (!ReadPlainDecimal(part(2), seconds)) return 0;
+  if (!ReadPlainDecimal(std::string_view(text).substr(secondsStart), seconds)) return 0;
   if (minutes > 59 || seconds >= 60.0) {
     ShowMessage(
         "Erreur ! Les nombres des minutes et des\nsecondes doivent être "
