@@ -50,15 +50,6 @@ void BM_ParseTimeField(benchmark::State& state) {
 }
 BENCHMARK(BM_ParseTimeField);
 
-void BM_DateToJulianDay(benchmark::State& state) {
-  JulianDay jd = 0;
-  for (auto _ : state) {
-    ReadDateTimeAsJulianDay("04/10/1957", "19:26:24", jd);
-    benchmark::DoNotOptimize(jd);
-  }
-}
-BENCHMARK(BM_DateToJulianDay);
-
 void BM_Erfa_Cal2jd(benchmark::State& state) {
   double jd0 = 0, jd1 = 0;
   for (auto _ : state) {
@@ -67,15 +58,6 @@ void BM_Erfa_Cal2jd(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Erfa_Cal2jd);
-
-void BM_JulianDayToDate(benchmark::State& state) {
-  std::string w, d, t;
-  for (auto _ : state) {
-    FormatJulianDayAsDate(2436116.31, w, d, t);
-    benchmark::DoNotOptimize(t.data());
-  }
-}
-BENCHMARK(BM_JulianDayToDate);
 
 void BM_Erfa_Jd2cal(benchmark::State& state) {
   int y, m, d;
