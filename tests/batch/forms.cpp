@@ -56,7 +56,8 @@ TEST(BatchForms, EveryCalculatorIsDescribedWithItsOwnControls) {
     }
   }
   for (int form : RegisteredForms()) {
-    if (form != 100 && form != 102) EXPECT_TRUE(described.count(form)) << form;
+    if (form == 100 || form == 102) continue;  // the about box and the menu
+    EXPECT_TRUE(described.count(form)) << form;
   }
 }
 
