@@ -4,6 +4,8 @@
 #include <erfa.h>
 #include <unistd.h>
 
+#include <charconv>
+#include <cstdio>
 #include <cstdlib>
 
 #include <fstream>
@@ -48,15 +50,6 @@ void BM_ParseTimeField(benchmark::State& state) {
 }
 BENCHMARK(BM_ParseTimeField);
 
-void BM_DateToJulianDay(benchmark::State& state) {
-  JulianDay jd = 0;
-  for (auto _ : state) {
-    ReadDateTimeAsJulianDay("04/10/1957", "19:26:24", jd);
-    benchmark::DoNotOptimize(jd);
-  }
-}
-BENCHMARK(BM_DateToJulianDay);
-
 void BM_Erfa_Cal2jd(benchmark::State& state) {
   double jd0 = 0, jd1 = 0;
   for (auto _ : state) {
@@ -65,15 +58,6 @@ void BM_Erfa_Cal2jd(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Erfa_Cal2jd);
-
-void BM_JulianDayToDate(benchmark::State& state) {
-  std::string w, d, t;
-  for (auto _ : state) {
-    FormatJulianDayAsDate(2436116.31, w, d, t);
-    benchmark::DoNotOptimize(t.data());
-  }
-}
-BENCHMARK(BM_JulianDayToDate);
 
 void BM_Erfa_Jd2cal(benchmark::State& state) {
   int y, m, d;
@@ -84,6 +68,77 @@ void BM_Erfa_Jd2cal(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Erfa_Jd2cal);
+
+// Paired like for like: the same texts read into the same Julian Day, and
+// the same Julian Day written as the same three texts, by liberfa with
+// from_chars and snprintf doing the text work.
+void BM_Pair_TextToJulianDay(benchmark::State& state) {
+  std::string date = "04/10/1957", time = "19:26:24.5";
+  JulianDay jd = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(date.data());
+    benchmark::DoNotOptimize(time.data());
+    ReadDateTimeAsJulianDay(date, time, jd);
+    benchmark::DoNotOptimize(jd);
+  }
+}
+BENCHMARK(BM_Pair_TextToJulianDay);
+
+void BM_Pair_Erfa_TextToJulianDay(benchmark::State& state) {
+  std::string date = "04/10/1957", time = "19:26:24.5";
+  double jd = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(date.data());
+    benchmark::DoNotOptimize(time.data());
+    const char* p = date.data();
+    const char* end = p + date.size();
+    int d = 0, m = 0, y = 0, h = 0, mi = 0;
+    double sec = 0, jd0 = 0, jd1 = 0, fraction = 0;
+    p = std::from_chars(p, end, d).ptr + 1;
+    p = std::from_chars(p, end, m).ptr + 1;
+    std::from_chars(p, end, y);
+    p = time.data();
+    end = p + time.size();
+    p = std::from_chars(p, end, h).ptr + 1;
+    p = std::from_chars(p, end, mi).ptr + 1;
+    std::from_chars(p, end, sec);
+    if (eraCal2jd(y, m, d, &jd0, &jd1) == 0 && eraTf2d('+', h, mi, sec, &fraction) == 0)
+      jd = jd0 + jd1 + fraction;
+    benchmark::DoNotOptimize(jd);
+  }
+}
+BENCHMARK(BM_Pair_Erfa_TextToJulianDay);
+
+void BM_Pair_JulianDayToTexts(benchmark::State& state) {
+  std::string w, d, t;
+  double jd = 2436116.31;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(jd);
+    FormatJulianDayAsDate(jd, w, d, t);
+    benchmark::DoNotOptimize(t.data());
+  }
+}
+BENCHMARK(BM_Pair_JulianDayToTexts);
+
+void BM_Pair_Erfa_JulianDayToTexts(benchmark::State& state) {
+  std::string w, d, t;
+  double jd = 2436116.31;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(jd);
+    int y, m, day, hmsf[4];
+    double f;
+    char sign, buffer[64];
+    eraJd2cal(jd, 0.0, &y, &m, &day, &f);
+    eraD2tf(1, f, &sign, hmsf);
+    w = kWeekdayNames[static_cast<long long>(jd + 0.5) % 7];
+    std::snprintf(buffer, sizeof buffer, "%d/%d/%d", day, m, y);
+    d = buffer;
+    std::snprintf(buffer, sizeof buffer, "%dh %dm %d.%ds", hmsf[0], hmsf[1], hmsf[2], hmsf[3]);
+    t = buffer;
+    benchmark::DoNotOptimize(t.data());
+  }
+}
+BENCHMARK(BM_Pair_Erfa_JulianDayToTexts);
 
 void BM_SiderealTimeAtGreenwich(benchmark::State& state) {
   double jd = 2451545.0;

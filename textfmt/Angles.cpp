@@ -59,19 +59,21 @@ std::string FormatDegrees(double angle, int precision, double offset) {
   double threshold =
       precision == 0 ? -0.0001388888888888889 : -1.388888888888889e-06;
   bool negativeZero = d == 0.0 && x <= threshold;
-  std::string deg = kDegreeSign;
-  if (precision == 0) {
-    if (negativeZero)
-      return Format(("- 0" + deg + " %.0lf' %.0lf\"").c_str(), p.minutes,
-                    p.seconds);
-    return Format(("%.0lf" + deg + " %.0lf' %.0lf\"").c_str(), d, p.minutes,
-                  p.seconds);
+  // "%.0lf° %.0lf' %.*lf\"" (precision 0 or 2), or "- 0° ..." for a
+  // negative angle of less than one degree.
+  std::string text;
+  if (negativeZero) {
+    text = "- 0";
+  } else {
+    AppendFixed(text, d, 0);
   }
-  if (negativeZero)
-    return Format(("- 0" + deg + " %.0lf' %.2lf\"").c_str(), p.minutes,
-                  p.seconds);
-  return Format(("%.0lf" + deg + " %.0lf' %.2lf\"").c_str(), d, p.minutes,
-                p.seconds);
+  text += kDegreeSign;
+  text += ' ';
+  AppendFixed(text, p.minutes, 0);
+  text += "' ";
+  AppendFixed(text, p.seconds, precision == 0 ? 0 : 2);
+  text += '"';
+  return text;
 }
 
 std::string FormatHours(double value, const std::string& suffix,
@@ -83,14 +85,19 @@ std::string FormatHours(double value, const std::string& suffix,
     Carry(p, x);
   double h = p.whole + 0.0;
   bool negativeZero = h == 0.0 && x < 0.0;
+  // "%.0lfh %.0lfm %.*lfs" (precision 1 or 3), or "- 0h ..." for a negative
+  // value of less than one hour.
   std::string text;
-  if (precision == 1) {
-    text = negativeZero ? Format("- 0h %.0lfm %.1lfs", p.minutes, p.seconds)
-                        : Format("%.0lfh %.0lfm %.1lfs", h, p.minutes, p.seconds);
+  if (negativeZero) {
+    text = "- 0";
   } else {
-    text = negativeZero ? Format("- 0h %.0lfm %.3lfs", p.minutes, p.seconds)
-                        : Format("%.0lfh %.0lfm %.3lfs", h, p.minutes, p.seconds);
+    AppendFixed(text, h, 0);
   }
+  text += "h ";
+  AppendFixed(text, p.minutes, 0);
+  text += "m ";
+  AppendFixed(text, p.seconds, precision == 1 ? 1 : 3);
+  text += 's';
   return text + suffix;
 }
 

@@ -1,5 +1,6 @@
 #include "textfmt/Calendar.h"
 
+#include <climits>
 #include <cmath>
 
 #include "textfmt/Angles.h"
@@ -35,35 +36,48 @@ int SyntaxError(const char* message) {
 
 int ParseDateField(const std::string& text, int& day, int& month, int& year) {
   if (text.empty()) return -1;
+  std::string_view view(text);
   if (text[0] == 'J') {
-    std::string digits = text.substr(1);
     int value = 0;
-    if (!ReadInt32Digits(digits, false, value)) return SyntaxError(kEpochFormat);
+    if (!ReadInt32Digits(view.substr(1), false, value)) return SyntaxError(kEpochFormat);
     year = value;
     return 2;
   }
+  // Day, month and year are the digits between the slashes, added up as
+  // they go by (a part beyond INT_MAX + 1 is refused, as ReadInt32Digits
+  // does); only the year may begin with a minus sign.
+  constexpr std::int64_t kLimit = std::int64_t{INT_MAX} + 1;
   int slashes = 0;
   bool minus = false;
   bool wrong = false;
-  std::string parts[3];
+  std::int64_t whole[3] = {0, 0, 0};
+  int digits[3] = {0, 0, 0};
+  bool tooBig[3] = {false, false, false};
   for (char c : text) {
     if (IsDigit(c)) {
-      parts[slashes] += c;
+      ++digits[slashes];
+      if (!tooBig[slashes]) {
+        whole[slashes] = whole[slashes] * 10 + (c - '0');
+        tooBig[slashes] = whole[slashes] > kLimit;
+      }
     } else if (c == '/' && slashes < 2) {
       ++slashes;
-    } else if (c == '-' && slashes == 2 && parts[2].empty() && !minus) {
+    } else if (c == '-' && slashes == 2 && digits[2] == 0 && !minus) {
       minus = true;
     } else {
       wrong = true;
     }
   }
-  int d = 0, m = 0, y = 0;
-  if (wrong || slashes != 2 || !ReadInt32Digits(parts[0], false, d) ||
-      !ReadInt32Digits(parts[1], false, m) ||
-      !ReadInt32Digits(parts[2], minus, y))
-    return SyntaxError(kDateFormat);
-  bool leap = FloorModInt(y, 4) == 0 &&
-              (y <= 1582 || FloorModInt(y, 100) != 0 || FloorModInt(y, 400) == 0);
+  if (minus) whole[2] = -whole[2];
+  bool fits = true;
+  for (int k = 0; k < 3; ++k)
+    fits = fits && digits[k] > 0 && !tooBig[k] && whole[k] <= INT_MAX;
+  if (wrong || slashes != 2 || !fits) return SyntaxError(kDateFormat);
+  int d = static_cast<int>(whole[0]);
+  int m = static_cast<int>(whole[1]);
+  int y = static_cast<int>(whole[2]);
+  // A zero remainder is the same for the floored and the truncated one.
+  bool leap = y % 4 == 0 && (y <= 1582 || y % 100 != 0 || y % 400 == 0);
   bool exists = m >= 1 && m <= 12 && d >= 1 &&
                 d <= kMonthLength[m] + ((m == 2 && leap) ? 1 : 0) &&
                 !(y == 1582 && m == 10 && d >= 5 && d <= 14);
@@ -141,8 +155,12 @@ void FormatJulianDayAsDate(JulianDay jd, std::string& weekday,
                            std::string& date, std::string& time) {
   CalendarDate c = JulianDayToCalendar(jd);
   weekday = kWeekdayNames[c.weekday];
-  date = Format("%lld/%lld/%lld", static_cast<long long>(c.day),
-                static_cast<long long>(c.month), static_cast<long long>(c.year));
+  date.clear();  // "%lld/%lld/%lld"
+  AppendInteger(date, c.day);
+  date += '/';
+  AppendInteger(date, c.month);
+  date += '/';
+  AppendInteger(date, c.year);
   time = FormatHours((c.dayWithFraction - static_cast<double>(c.day)) * 24,
                      "", 1, 0);
 }

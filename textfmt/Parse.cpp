@@ -12,7 +12,7 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
-bool ReadInt32Digits(const std::string& digits, bool negative, int& value) {
+bool ReadInt32Digits(std::string_view digits, bool negative, int& value) {
   if (digits.empty()) return false;
   std::int64_t v = 0;
   for (char c : digits) {
@@ -26,7 +26,38 @@ bool ReadInt32Digits(const std::string& digits, bool negative, int& value) {
   return true;
 }
 
-bool ReadPlainDecimal(const std::string& text, double& value) {
+bool ReadPlainDecimal(std::string_view text, double& value) {
+  // Up to 15 digits with at most one point: the whole number of all the
+  // digits divided by a power of ten. Both are exact doubles, so the one
+  // rounding of the division gives the nearest double, as from_chars does.
+  static const double kPowersOfTen[16] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                          1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  std::int64_t whole = 0;
+  int digits = 0;
+  int decimals = -1;  // digits after the point; -1 without a point
+  bool plain = true;
+  for (char c : text) {
+    if (IsDigit(c)) {
+      whole = whole * 10 + (c - '0');
+      ++digits;
+      if (decimals >= 0) ++decimals;
+      if (digits > 15) {
+        plain = false;
+        break;
+      }
+    } else if (c == '.' && decimals < 0) {
+      decimals = 0;
+    } else {
+      plain = false;
+      break;
+    }
+  }
+  if (plain) {
+    if (digits == 0) return false;
+    value = static_cast<double>(whole) / kPowersOfTen[decimals < 0 ? 0 : decimals];
+    return true;
+  }
+
   bool digit = false;
   for (char c : text) digit = digit || IsDigit(c);
   if (!digit) return false;
@@ -70,30 +101,44 @@ int ParseSexagesimal(const std::string& text, double& value) {
   if (text.empty()) return -1;
   bool negative = text[0] == '-';
   std::size_t start = (text[0] == '+' || negative) ? 1 : 0;
+  // One pass: the units and the minutes are added up as their digits go
+  // by (a part beyond INT_MAX + 1 is refused, as ReadInt32Digits does); the
+  // seconds are read from their place afterwards.
+  constexpr std::int64_t kLimit = std::int64_t{INT_MAX} + 1;
   int colons = 0;
   bool point = false;
-  std::string parts[3];
+  std::int64_t whole[2] = {0, 0};
+  int digits[2] = {0, 0};
+  bool tooBig[2] = {false, false};
+  std::size_t secondsStart = text.size();
   for (std::size_t i = start; i < text.size(); ++i) {
     char c = text[i];
     if (IsDigit(c)) {
+      if (colons < 2) {
+        ++digits[colons];
+        if (!tooBig[colons]) {
+          whole[colons] = whole[colons] * 10 + (c - '0');
+          tooBig[colons] = whole[colons] > kLimit;
+        }
+      }
     } else if (c == ':' && colons < 2) {
       ++colons;
-      continue;
+      if (colons == 2) secondsStart = i + 1;
     } else if (c == '.' && colons == 2 && !point) {
       point = true;
     } else {
       return 0;
     }
-    parts[colons] += c;
   }
   if (colons != 2) return 0;
   // Every part must hold a number: "12::30" or "12:30:" have none to read.
-  int units = 0;
-  int minutes = 0;
+  if (digits[0] == 0 || tooBig[0] || digits[1] == 0 || tooBig[1]) return 0;
+  std::int64_t signedUnits = negative ? -whole[0] : whole[0];
+  if (signedUnits > INT_MAX || whole[1] > INT_MAX) return 0;
+  int units = static_cast<int>(signedUnits);
+  int minutes = static_cast<int>(whole[1]);
   double seconds = 0.0;
-  if (!ReadInt32Digits(parts[0], negative, units)) return 0;
-  if (!ReadInt32Digits(parts[1], false, minutes)) return 0;
-  if (!ReadPlainDecimal(parts[2], seconds)) return 0;
+  if (!ReadPlainDecimal(std::string_view(text).substr(secondsStart), seconds)) return 0;
   if (minutes > 59 || seconds >= 60.0) {
     ShowMessage(
         "Erreur ! Les nombres des minutes et des\nsecondes doivent être "

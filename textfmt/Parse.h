@@ -3,6 +3,7 @@
 // -1 empty text or an error already reported here.
 #pragma once
 #include <string>
+#include <string_view>
 
 int ParseDecimalField(const std::string& text, double& value);
 int ParseSexagesimal(const std::string& text, double& value);
@@ -17,8 +18,8 @@ bool ParseWholeNumber(const std::string& text, int& value);
 
 // Reads an unsigned run of decimal digits into a 32-bit int; false when it
 // is empty or does not fit.
-bool ReadInt32Digits(const std::string& digits, bool negative, int& value);
+bool ReadInt32Digits(std::string_view digits, bool negative, int& value);
 
 // Reads [digits][.digits] as a double, independently of the C locale.
 // False when no digit is present or the value is not finite.
-bool ReadPlainDecimal(const std::string& text, double& value);
+bool ReadPlainDecimal(std::string_view text, double& value);

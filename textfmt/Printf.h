@@ -5,6 +5,12 @@
 std::string Format(const char* format, ...)
     __attribute__((format(printf, 1, 2)));
 
+// Appends value as "%.*f" prints it (same digits, same rounding, "-0" for
+// a negative zero, "inf" and "nan" alike), without the cost of printf.
+void AppendFixed(std::string& out, double value, int precision);
+// Appends value as "%lld" prints it.
+void AppendInteger(std::string& out, long long value);
+
 // Replaces every '.' of a printed number by ','.
 std::string WithDecimalComma(std::string text);
 

@@ -1,0 +1,94 @@
+// The table reader: fields, quotes, bytes, line ends.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/batch/Table.h"
+
+namespace {
+
+struct SplitCase {
+  const char* line;
+  std::vector<std::string> fields;
+  LineFault fault;
+};
+
+TEST(BatchTable, SplitsFieldsAndQuotes) {
+  const SplitCase cases[] = {
+      {"a;b;c", {"a", "b", "c"}, LineFault::kNone},
+      {"", {""}, LineFault::kNone},
+      {";", {"", ""}, LineFault::kNone},
+      {"a;;", {"a", "", ""}, LineFault::kNone},
+      {"\"a;b\";c", {"a;b", "c"}, LineFault::kNone},
+      {"\"say \"\"hi\"\"\";x", {"say \"hi\"", "x"}, LineFault::kNone},
+      {"\"\"", {""}, LineFault::kNone},
+      {"12,5;ab\"c", {"12,5", "ab\"c"}, LineFault::kNone},  // a quote inside stays
+      {" \"a\" ;b", {" \"a\" ", "b"}, LineFault::kNone},    // not at the start
+      {"\"a;b", {"a;b"}, LineFault::kOpenQuote},
+      {"x;\"a\"\"", {"x", "a\""}, LineFault::kOpenQuote},
+      {"\"a\"b;c", {"a"}, LineFault::kAfterQuote},
+  };
+  for (const SplitCase& c : cases) {
+    std::vector<std::string> fields;
+    EXPECT_EQ(SplitFields(c.line, fields), c.fault) << c.line;
+    EXPECT_EQ(fields, c.fields) << c.line;
+  }
+}
+
+TEST(BatchTable, ChecksBytes) {
+  EXPECT_EQ(CheckLineBytes("été;Équinoxe ±ddd°"), LineFault::kNone);
+  EXPECT_EQ(CheckLineBytes("\xF0\x9F\x94\xAD"), LineFault::kNone);  // telescope emoji
+  EXPECT_EQ(CheckLineBytes(std::string("a\0b", 3)), LineFault::kNulByte);
+  const char* bad[] = {"\xFF", "\xC3", "\xC3(", "\xC0\xAF" /* overlong '/' */,
+                       "\xED\xA0\x80" /* surrogate */, "\xF4\x90\x80\x80" /* > U+10FFFF */,
+                       "\xE2\x82", "\x80"};
+  for (const char* b : bad) EXPECT_EQ(CheckLineBytes(b), LineFault::kBadUtf8) << b;
+}
+
+TEST(BatchTable, WritesFieldsThatReadBack) {
+  const std::string samples[] = {"plain", "", "a;b", "say \"hi\"", "#first", "12° 3' 4\""};
+  for (const std::string& s : samples) {
+    std::string line;
+    AppendField(line, s, true);
+    line += ";";
+    AppendField(line, s, false);
+    std::vector<std::string> fields;
+    ASSERT_EQ(SplitFields(line, fields), LineFault::kNone) << line;
+    EXPECT_EQ(fields, (std::vector<std::string>{s, s})) << line;
+    EXPECT_NE(line[0], '#');
+  }
+}
+
+TEST(BatchTable, ReadsLinesWithTheirNumbers) {
+  std::istringstream in("h1;h2\r\n\nlast");
+  LineReader reader(in.rdbuf());
+  std::string line;
+  bool tooLong = true;
+  ASSERT_TRUE(reader.Next(line, &tooLong));
+  EXPECT_EQ(line, "h1;h2");
+  EXPECT_FALSE(tooLong);
+  ASSERT_TRUE(reader.Next(line, &tooLong));
+  EXPECT_EQ(line, "");
+  ASSERT_TRUE(reader.Next(line, &tooLong));
+  EXPECT_EQ(line, "last");
+  EXPECT_EQ(reader.Number(), 3);
+  EXPECT_FALSE(reader.Next(line, &tooLong));
+}
+
+TEST(BatchTable, CutsTooLongLinesAndGoesOn) {
+  std::string text(kMaxLineBytes + 10, 'x');
+  text += "\nnext\n";
+  std::istringstream in(text);
+  LineReader reader(in.rdbuf());
+  std::string line;
+  bool tooLong = false;
+  ASSERT_TRUE(reader.Next(line, &tooLong));
+  EXPECT_TRUE(tooLong);
+  EXPECT_EQ(line.size(), kMaxLineBytes);
+  ASSERT_TRUE(reader.Next(line, &tooLong));
+  EXPECT_FALSE(tooLong);
+  EXPECT_EQ(line, "next");
+  EXPECT_EQ(reader.Number(), 2);
+}
+
+}  // namespace
