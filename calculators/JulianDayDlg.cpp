@@ -32,34 +32,35 @@ FormTemplate MakeForm() {
   FormTemplate t;
   t.id = 130;
   t.title = "Jour julien, temps sidéral à Greenwich et équation du temps";
-  t.width = 620;
-  t.height = 448;
+  // Five columns: labels, fields, room, room, buttons; the last row keeps
+  // "&Exit" half-way between the other two buttons.
   t.controls = {
-      Group("Calcul du jour julien", 10, 8, 600, 140),
-      Label("Entrez la date (jj/mm/aaaa   ou Jaaaa) :", 22, 34, 300, 22),
-      Edit(kDate, 330, 32, 150),
-      Label("et l'heure UT (hh:mm:ss.s) :", 22, 66, 300, 22),
-      Edit(kTime, 330, 64, 150),
-      Button(kCompute, "&Calcul", 500, 32, 98, 28, kDefault),
-      Button(kCopy, "Co&pie", 500, 106, 98, 28),
-      Label("Jour julien :", 22, 108, 300, 22),
-      Result(kJulianDay, 330, 106, 150),
-      Group("", 10, 154, 600, 84),
-      Label("Temps sidéral à Greenwich :", 22, 172, 300, 22),
-      Result(kSidereal, 330, 170, 150),
-      Label("Équation du temps :", 22, 204, 300, 22),
-      Result(kEquation, 330, 202, 150),
-      Group("Calcul de la date et de l'heure", 10, 244, 600, 140),
-      Label("Entrez le jour julien :", 22, 270, 300, 22),
-      Edit(kJulianDayIn, 330, 268, 150),
-      Button(kComputeDate, "Ca&lcul", 500, 268, 98, 28),
-      Label("Date :", 22, 310, 80, 22),
-      Result(kDateOut, 110, 308, 370),
-      Label("Heure :", 22, 346, 80, 22),
-      Result(kTimeOut, 110, 344, 370),
-      Button(1, "&Retour", 22, 402, 120, 30),
-      Button(2, "&Exit", 250, 402, 120, 30),
-      Button(kHelp, "&Aide", 478, 402, 120, 30),
+      Group("Calcul du jour julien", {0, 0, 3, 5}),
+      Label("Entrez la date (jj/mm/aaaa   ou Jaaaa) :", {0, 0}),
+      Edit(kDate, {0, 1}),
+      Label("et l'heure UT (hh:mm:ss.s) :", {1, 0}),
+      Edit(kTime, {1, 1}),
+      Button(kCompute, "&Calcul", {0, 4}, kDefault),
+      Button(kCopy, "Co&pie", {2, 4}),
+      Label("Jour julien :", {2, 0}),
+      Result(kJulianDay, {2, 1}),
+      Group("", {3, 0, 2, 5}),
+      Label("Temps sidéral à Greenwich :", {3, 0}),
+      Result(kSidereal, {3, 1}),
+      Label("Équation du temps :", {4, 0}),
+      Result(kEquation, {4, 1}),
+      Group("Calcul de la date et de l'heure", {5, 0, 3, 5}),
+      Label("Entrez le jour julien :", {5, 0}),
+      Edit(kJulianDayIn, {5, 1}),
+      Button(kComputeDate, "Ca&lcul", {5, 4}),
+      Box({6, 0, 2, 4}),
+      Label("Date :", {6, 0}),
+      Result(kDateOut, {6, 1, 1, 3}, kNoFlag, 30),
+      Label("Heure :", {7, 0}),
+      Result(kTimeOut, {7, 1, 1, 3}, kNoFlag, 30),
+      Button(1, "&Retour", {8, 0}),
+      Button(2, "&Exit", {8, 2}),
+      Button(kHelp, "&Aide", {8, 4}),
   };
   t.help = {{kHelp, "JulianDay"}};
   t.topic = "JulianDay";
