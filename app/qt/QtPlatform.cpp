@@ -331,10 +331,18 @@ void FormWindow::End(int result) { done(result); }
 
 void FormWindow::setVisible(bool visible) {
   QDialog::setVisible(visible);
+  if (!visible) return;
   // The field that gets the first focus has its whole text selected, as
   // when it is reached with the Tab key.
-  if (visible)
-    if (auto* edit = qobject_cast<QLineEdit*>(focusWidget())) edit->selectAll();
+  QWidget* first = focusWidget();
+  if (!first) {
+    first = nextInFocusChain();
+    while (first != this && !(first->focusPolicy() & Qt::TabFocus)) first = first->nextInFocusChain();
+  }
+  if (auto* edit = qobject_cast<QLineEdit*>(first)) {
+    edit->setFocus(Qt::TabFocusReason);
+    edit->selectAll();
+  }
 }
 
 bool FormWindow::TextFits(const QLineEdit* edit) {
@@ -371,7 +379,11 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
   bool control = qobject_cast<QAbstractButton*>(watched) || qobject_cast<QLineEdit*>(watched);
   if (e->type() == QEvent::MouseButtonRelease && !control) {
     auto* mouse = static_cast<QMouseEvent*>(e);
-    if (mouse->button() == Qt::RightButton) {
+    // A release that a field or a button inside a frame passed on to the
+    // frame is not the form's.
+    QWidget* under = static_cast<QWidget*>(watched)->childAt(mouse->position().toPoint());
+    bool overControl = qobject_cast<QAbstractButton*>(under) || qobject_cast<QLineEdit*>(under);
+    if (mouse->button() == Qt::RightButton && !overControl) {
       dialog_.OnRButtonUp();
       return true;
     }
