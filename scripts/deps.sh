@@ -3,7 +3,8 @@
 # when they are missing (as root directly, otherwise through sudo).
 set -euo pipefail
 packages=(cmake make g++ qt6-base-dev libqt6svg6 libgtest-dev libbenchmark-dev
-          liberfa-dev fonts-dejavu-core clang libclang-rt-14-dev)
+          liberfa-dev fonts-dejavu-core clang libclang-rt-14-dev
+          qt6-translations-l10n)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

@@ -32,6 +32,7 @@ class KeyboardTextsTest : public QObject {
     FormHarness harness;
     CPrecessionDlg form(nullptr);
     harness.Run(form, [](FormWindow& window) {
+      QVERIFY(QTest::qWaitForWindowActive(&window));
       auto* edit = qobject_cast<QLineEdit*>(window.focusWidget());
       QVERIFY(edit);
       QCOMPARE(edit->objectName(), QStringLiteral("id1041"));
@@ -47,6 +48,8 @@ class KeyboardTextsTest : public QObject {
     FormHarness harness;
     CPlaneTriangleDlg form(nullptr);
     harness.Run(form, [](FormWindow& window) {
+      QVERIFY(QTest::qWaitForWindowActive(&window));
+      QVERIFY(window.focusWidget());
       auto* decimal = WidgetOf<QRadioButton>(window, 1102);
       auto* sexagesimal = WidgetOf<QRadioButton>(window, 1124);
       auto* radians = WidgetOf<QRadioButton>(window, 1123);

@@ -72,6 +72,7 @@ class PicturesTest : public QObject {
   // The checker itself finds a cut text and an overlap.
   void checkerFindsFaults() {
     FormHarness harness;
+    SetMessageHandler([](const std::string&, Icon) {});
     FormSnapshot snapshot(135);
     FormWindow& window = snapshot.Window();
     window.show();
