@@ -41,6 +41,7 @@ FormTemplate MakeMenu() {
   t.controls.push_back(Button(1, "OK", {0, 1}, kDefault));
   t.controls.push_back(Button(2, "&Exit", {1, 1}));
   t.controls.push_back(Button(57670, "&Aide", {2, 1}));
+  t.controls.push_back(StretchRow({3, 1}));
   t.controls.push_back(Button(1064, "Le Club d'Astronomie Zenko", {rows - 1, 1}));
   t.help = {{57670, ""}, {1064, "ZenkoClub"}};
   t.sysMenu = {{kAboutCommand, "&A propos de Zenko..."}};

@@ -37,13 +37,13 @@ enum ControlFlag : unsigned {
   // A frame drawn around cells of the grid that holds it: its members line
   // up with their neighbours outside it instead of in a grid of their own.
   kAround = 1u << 11,
+  kStretchRow = 1u << 12,     // this row of the grid takes the room left over
+  kStretchColumn = 1u << 13,  // this column of the grid takes the room left over
 };
 
 inline constexpr int kStatic = -1;  // id of labels and frames
 
-// A place in the form's grid. A row or column that no control begins in
-// (one that only a frame or a spanning control covers) takes the room left
-// over, so that the other rows and columns keep their natural size.
+// A place in the form's grid.
 struct Cell {
   int row = 0;
   int col = 0;
@@ -96,13 +96,13 @@ struct FormTemplate {
 
   // The innermost group whose cell holds control `index` (an index into
   // controls), or -1 when the window itself holds it; frames drawn around
-  // cells (kAround) hold nothing.
+  // cells (kAround) and stretch marks hold nothing.
   int ContainerOf(std::size_t index) const {
     int best = -1;
     const Cell& at = controls[index].at;
     for (std::size_t g = 0; g < controls.size(); ++g) {
       if (g == index || controls[g].kind != Kind::Group) continue;
-      if (controls[g].flags & kAround) continue;
+      if (controls[g].flags & (kAround | kStretchRow | kStretchColumn)) continue;
       if (!controls[g].at.Contains(at)) continue;
       if (best < 0 || controls[static_cast<std::size_t>(best)].at.Contains(controls[g].at))
         best = static_cast<int>(g);
@@ -117,8 +117,17 @@ inline Control Group(std::string text, Cell at, unsigned flags = kNoFlag) {
 }
 // A frameless group: lays its members out together, draws nothing.
 inline Control Box(Cell at) { return {Kind::Group, kStatic, "", at, kNoTab | kNoFrame}; }
-inline Control Label(std::string text, Cell at, unsigned flags = kNoFlag) {
-  return {Kind::Label, kStatic, std::move(text), at, flags | kNoTab};
+// Marks a row or a column of the grid that holds the cell as the one that
+// takes the room left over (a frame or a spanning control being larger than
+// what lies beside it); the other rows and columns keep their natural size.
+inline Control StretchRow(Cell at) {
+  return {Kind::Group, kStatic, "", at, kNoTab | kNoFrame | kStretchRow};
+}
+inline Control StretchColumn(Cell at) {
+  return {Kind::Group, kStatic, "", at, kNoTab | kNoFrame | kStretchColumn};
+}
+inline Control Label(std::string text, Cell at, unsigned flags = kNoFlag, int chars = 0) {
+  return {Kind::Label, kStatic, std::move(text), at, flags | kNoTab, chars};
 }
 inline Control Edit(int id, Cell at, unsigned flags = kNoFlag, int chars = 0) {
   return {Kind::Edit, id, "", at, flags, chars};

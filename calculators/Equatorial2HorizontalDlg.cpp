@@ -71,6 +71,7 @@ FormTemplate MakeForm() {
       Button(1, "&Retour", {2, 2}),
       Button(2, "&Exit", {3, 2}),
       Button(kHelp, "&Aide", {4, 2}),
+      StretchRow({5, 2}),
       Group("Coordonnées horizontales de l'astre :", {7, 0, 3, 3}),
       Label("Azimut :", {7, 0}),
       Result(kAzimuth, {7, 1}),

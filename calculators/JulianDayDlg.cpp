@@ -58,8 +58,13 @@ FormTemplate MakeForm() {
       Result(kDateOut, {6, 1, 1, 3}, kNoFlag, 30),
       Label("Heure :", {7, 0}),
       Result(kTimeOut, {7, 1, 1, 3}, kNoFlag, 30),
+      StretchColumn({0, 2}),
+      StretchColumn({3, 2}),
+      StretchColumn({5, 2}),
       Button(1, "&Retour", {8, 0}),
+      StretchColumn({8, 1}),
       Button(2, "&Exit", {8, 2}),
+      StretchColumn({8, 3}),
       Button(kHelp, "&Aide", {8, 4}),
   };
   t.help = {{kHelp, "JulianDay"}};

@@ -39,6 +39,7 @@ FormTemplate MakeForm() {
       Button(1, "&Retour", {2, 3}),
       Button(2, "&Exit", {3, 2}),
       Button(kHelp, "&Aide", {3, 3}),
+      StretchRow({4, 2}),
       Group("Résultats :", {5, 0, 2, 4}),
       Label("vitesse orbitale au     périhélie (en km/s) : ", {5, 0}),
       Result(kPerihelion, {5, 1, 1, 3}),

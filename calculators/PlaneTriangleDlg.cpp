@@ -108,6 +108,7 @@ FormTemplate MakeForm() {
       Radio(kSexagesimal, "degrés sexagésimaux (ddd:mm:ss.s)", {1, 4, 1, 4}, kNoTab,
             "Ctrl+2"),
       Radio(kRadians, "radians (r.rrrrrrr)", {2, 4, 1, 4}, kNoTab, "Ctrl+3"),
+      StretchRow({5, 4}),
       Label("a", {6, 4}),
       Result(kResultSideA, {6, 5}),
       Label("b", {7, 4}),

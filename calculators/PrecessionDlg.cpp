@@ -41,7 +41,7 @@ FormTemplate MakeForm() {
       Edit(kInitialEpoch, {0, 1}),
       Label("Coordonnées et mouvements propres annuels à l'époque initiale, "
             "et pour l'équinoxe de cette même époque :",
-            {1, 0, 1, 2}, kWrap),
+            {1, 0, 1, 2}, kWrap, 46),
       Label("Ascension droite (hh:mm:ss.sss) :", {2, 0}),
       Edit(kRightAscension, {2, 1}),
       Label("Déclinaison (±dd:mm:ss.ss) :", {3, 0}),
@@ -59,6 +59,7 @@ FormTemplate MakeForm() {
       Button(1, "&Retour", {2, 2}),
       Button(2, "&Exit", {3, 2}),
       Button(kHelp, "&Aide", {4, 2}),
+      StretchRow({5, 2}),
       Group("Résultats :", {8, 0, 1, 4}),
       Label("Ascension droite :", {8, 0}),
       Result(kResultRightAscension, {8, 1}),

@@ -57,12 +57,14 @@ FormTemplate MakeForm() {
   c.push_back(Radio(kDecimal1, "   décimal", {8, 0, 1, 2}, kGroupStart));
   c.push_back(Radio(kDegrees1, "   ±ddd:mm:ss", {9, 0, 1, 2}));
   c.push_back(Radio(kHours1, "   ±hh:mm:ss.s", {10, 0, 1, 2}));
+  c.push_back(StretchColumn({8, 1}));
   c.push_back(Radio(kDecimal2, "", {8, 2}, kGroupStart));
   c.push_back(Radio(kDegrees2, "", {9, 2}));
   c.push_back(Radio(kHours2, "", {10, 2}));
   c.push_back(Group("Résultat de l'interpolation :", {8, 3, 3, 2}));
   c.push_back(Label("Fonction 1", {8, 3}));
   c.push_back(Result(kResult1, {8, 4}));
+  c.push_back(StretchRow({9, 3}));
   c.push_back(Label("Fonction 2", {10, 3}));
   c.push_back(Result(kResult2, {10, 4}));
   c.push_back(Box({11, 0, 1, 5}));
@@ -70,6 +72,7 @@ FormTemplate MakeForm() {
   c.push_back(Button(1, "&Retour", {11, 1}));
   c.push_back(Button(2, "&Exit", {11, 2}));
   c.push_back(Button(kHelp, "&Aide", {11, 3}));
+  c.push_back(StretchColumn({11, 4}));
   t.help = {{kHelp, "Interpolation"}};
   t.topic = "Interpolation";
   t.contextHelp = true;

@@ -58,6 +58,7 @@ FormTemplate MakeForm() {
   c.push_back(Button(kInitialise, "&Initialisation", {0, 4}, kDefault));
   c.push_back(Button(kZero, "&Zéro", {1, 4}));
   c.push_back(Button(kExtremum, "E&xtremum", {2, 4}));
+  c.push_back(StretchRow({3, 4}));
   c.push_back(Button(1, "&Retour", {7, 4}));
   c.push_back(Button(2, "&Exit", {8, 4}));
   c.push_back(Button(kHelp, "&Aide", {9, 4}));

@@ -77,6 +77,27 @@ int CharsWidth(const QWidget* w, int chars) {
          w->fontMetrics().averageCharWidth() * 2;
 }
 
+// A label whose words wrap at a width of its own (in characters), and that
+// asks the layout for the height of its lines at that width. Unlike a
+// label that trades its height for the width it is given, it lets the
+// window take the size of its content without squeezing its neighbours.
+class WrappedLabel : public QLabel {
+ public:
+  WrappedLabel(const QString& text, int chars, QWidget* parent)
+      : QLabel(text, parent), chars_(chars > 0 ? chars : 40) {
+    setWordWrap(true);
+  }
+  bool hasHeightForWidth() const override { return false; }
+  QSize sizeHint() const override {
+    int width = CharsWidth(this, chars_);
+    return {width, QLabel::heightForWidth(width)};
+  }
+  QSize minimumSizeHint() const override { return sizeHint(); }
+
+ private:
+  int chars_;
+};
+
 Qt::Alignment PackAlignment(unsigned flags) {
   if (flags & kPackLeft) return Qt::AlignLeft | Qt::AlignVCenter;
   if (flags & kPackCenter) return Qt::AlignHCenter | Qt::AlignVCenter;
@@ -84,19 +105,6 @@ Qt::Alignment PackAlignment(unsigned flags) {
   return {};
 }
 
-// Rows and columns that no control begins in take the room left over.
-void StretchGaps(QGridLayout* grid, const Cell& area, const std::vector<Cell>& members) {
-  for (int r = 0; r < area.rowSpan; ++r) {
-    bool used = false;
-    for (const Cell& m : members) used = used || m.row == r;
-    if (!used) grid->setRowStretch(r, 1);
-  }
-  for (int c = 0; c < area.colSpan; ++c) {
-    bool used = false;
-    for (const Cell& m : members) used = used || m.col == c;
-    if (!used) grid->setColumnStretch(c, 1);
-  }
-}
 }  // namespace
 
 void FormWindow::Build() {
@@ -110,6 +118,7 @@ void FormWindow::Build() {
     QString text = FromUtf8(c.text);
     switch (c.kind) {
       case Kind::Group: {
+        if (c.flags & (kStretchRow | kStretchColumn)) continue;
         if (c.flags & kNoFrame) {
           w = new QWidget(this);
         } else {
@@ -119,10 +128,9 @@ void FormWindow::Build() {
         break;
       }
       case Kind::Label: {
-        auto* label = new QLabel(text, this);
+        auto* label = (c.flags & kWrap) ? new WrappedLabel(text, c.chars, this)
+                                        : new QLabel(text, this);
         label->setTextFormat(Qt::PlainText);
-        label->setWordWrap((c.flags & kWrap) != 0);
-        if (c.chars > 0) label->setMinimumWidth(CharsWidth(label, c.chars));
         Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
         if (c.flags & kCenter) align = Qt::AlignCenter;
         label->setAlignment(align);
@@ -144,7 +152,11 @@ void FormWindow::Build() {
         if (c.chars > 0 && c.kind != Kind::Result) edit->setFixedWidth(CharsWidth(edit, c.chars));
         if (c.kind == Kind::Result) {
           edit->setReadOnly(true);
-          edit->setStyleSheet(QStringLiteral("QLineEdit { background: palette(window); }"));
+          // The window's colour behind a result (a palette rather than a
+          // style sheet, which would change the field's size after layout).
+          QPalette palette = edit->palette();
+          palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+          edit->setPalette(palette);
           edit->installEventFilter(this);
         }
         w = edit;
@@ -212,17 +224,11 @@ void FormWindow::Build() {
   // corner; the window lays out the rest.
   auto* top = new QGridLayout(this);
   top->setSizeConstraint(QLayout::SetFixedSize);
-  Cell whole{0, 0, 0, 0};
-  for (const Control& c : form.controls) {
-    whole.rowSpan = std::max(whole.rowSpan, c.at.row + c.at.rowSpan);
-    whole.colSpan = std::max(whole.colSpan, c.at.col + c.at.colSpan);
-  }
   std::map<int, QGridLayout*> grids;
-  std::map<int, std::vector<Cell>> members;
   std::vector<std::size_t> arounds;
   for (std::size_t i = 0; i < form.controls.size(); ++i) {
     const Control& c = form.controls[i];
-    if (c.kind != Kind::Group || (c.flags & kAround)) continue;
+    if (c.kind != Kind::Group || (c.flags & (kAround | kStretchRow | kStretchColumn))) continue;
     auto* grid = new QGridLayout(made[i]);
     if (c.flags & kNoFrame) grid->setContentsMargins(0, 0, 0, 0);
     grids[static_cast<int>(i)] = grid;
@@ -234,8 +240,12 @@ void FormWindow::Build() {
     Cell origin{0, 0, 0, 0};
     if (container >= 0) origin = form.controls[static_cast<std::size_t>(container)].at;
     Cell local{c.at.row - origin.row, c.at.col - origin.col, c.at.rowSpan, c.at.colSpan};
-    members[container].push_back(local);
     Qt::Alignment align = PackAlignment(c.flags);
+    if (c.flags & (kStretchRow | kStretchColumn)) {
+      if (c.flags & kStretchRow) grids[container]->setRowStretch(local.row, 1);
+      if (c.flags & kStretchColumn) grids[container]->setColumnStretch(local.col, 1);
+      continue;
+    }
     if (c.kind == Kind::Group && (c.flags & kAround)) {
       // The frame lies behind its cells; a row under them, one margin
       // high, keeps its lower edge off the last control.
@@ -257,14 +267,10 @@ void FormWindow::Build() {
   for (std::size_t a : arounds) {
     int widest = 0;
     for (std::size_t i = 0; i < form.controls.size(); ++i)
-      if (i != a && form.controls[a].at.Contains(form.controls[i].at))
+      if (i != a && made[i] && form.controls[a].at.Contains(form.controls[i].at))
         widest = std::max(widest, made[i]->sizeHint().width());
     int margin = made[a]->style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
     made[a]->setMinimumWidth(widest + 2 * margin);
-  }
-  for (auto& [container, grid] : grids) {
-    Cell area = container >= 0 ? form.controls[static_cast<std::size_t>(container)].at : whole;
-    StretchGaps(grid, area, members[container]);
   }
 }
 

@@ -181,8 +181,10 @@ inline QStringList LayoutProblems(FormWindow& window) {
     } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
       if (size.height() < edit->fontMetrics().height() + 4)
         problems << what + QStringLiteral(" is lower than a line of text");
-      if (edit->isReadOnly() && !FormWindow::TextFits(edit))
-        problems << what + QStringLiteral(" cuts its result '%1'").arg(edit->text());
+      if (!FormWindow::TextFits(edit))
+        problems << what + QStringLiteral(" cuts its text '%1'").arg(edit->text());
+      int wanted = edit->minimumWidth() > 0 ? edit->minimumWidth() : edit->sizeHint().width();
+      if (size.width() < wanted) problems << what + QStringLiteral(" is squeezed");
     }
   }
   return problems;
