@@ -120,7 +120,6 @@ FormTemplate MakeForm() {
       Button(kHelp, "&Aide", {4, 4, 1, 2}),
       Button(kClear, "Effacer", {4, 6, 1, 2}),
       Button(kComplementary, "Triangle complémentaire", {5, 4, 1, 4}),
-      StretchRow({6, 4}),
       // Not reached with the Tab key; Ctrl+1 to Ctrl+3 choose them.
       Radio(kDecimal, "degrés décimaux (ddd.ddddd)", {0, 4, 1, 4}, kGroupStart | kNoTab,
             "Ctrl+1"),
