@@ -13,6 +13,7 @@
 #include <QKeySequence>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QShortcut>
 #include <QSpacerItem>
 #include <QStyle>
@@ -434,7 +435,7 @@ void FormWindow::contextMenuEvent(QContextMenuEvent* e) {
 bool QtPlatform::LoadQtTranslation() {
   // Qt's own texts (the fields' context menus, the standard buttons) in
   // French, from the translations installed with Qt.
-  static QTranslator* translator = nullptr;
+  static QPointer<QTranslator> translator;
   if (translator) return true;
   auto* candidate = new QTranslator(QCoreApplication::instance());
   if (!candidate->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
