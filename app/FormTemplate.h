@@ -113,35 +113,35 @@ struct FormTemplate {
 
 // Shorthands for writing control tables.
 inline Control Group(std::string text, Cell at, unsigned flags = kNoFlag) {
-  return {Kind::Group, kStatic, std::move(text), at, flags | kNoTab};
+  return {Kind::Group, kStatic, std::move(text), at, flags | kNoTab, 0, {}};
 }
 // A frameless group: lays its members out together, draws nothing.
-inline Control Box(Cell at) { return {Kind::Group, kStatic, "", at, kNoTab | kNoFrame}; }
+inline Control Box(Cell at) { return {Kind::Group, kStatic, "", at, kNoTab | kNoFrame, 0, {}}; }
 // Marks a row or a column of the grid that holds the cell as the one that
 // takes the room left over (a frame or a spanning control being larger than
 // what lies beside it); the other rows and columns keep their natural size.
 inline Control StretchRow(Cell at) {
-  return {Kind::Group, kStatic, "", at, kNoTab | kNoFrame | kStretchRow};
+  return {Kind::Group, kStatic, "", at, kNoTab | kNoFrame | kStretchRow, 0, {}};
 }
 inline Control StretchColumn(Cell at) {
-  return {Kind::Group, kStatic, "", at, kNoTab | kNoFrame | kStretchColumn};
+  return {Kind::Group, kStatic, "", at, kNoTab | kNoFrame | kStretchColumn, 0, {}};
 }
 inline Control Label(std::string text, Cell at, unsigned flags = kNoFlag, int chars = 0) {
-  return {Kind::Label, kStatic, std::move(text), at, flags | kNoTab, chars};
+  return {Kind::Label, kStatic, std::move(text), at, flags | kNoTab, chars, {}};
 }
 inline Control Edit(int id, Cell at, unsigned flags = kNoFlag, int chars = 0) {
-  return {Kind::Edit, id, "", at, flags, chars};
+  return {Kind::Edit, id, "", at, flags, chars, {}};
 }
 inline Control Number(int id, Cell at, unsigned flags = kNoFlag, int chars = 0) {
-  return {Kind::Number, id, "", at, flags, chars};
+  return {Kind::Number, id, "", at, flags, chars, {}};
 }
 inline Control Result(int id, Cell at, unsigned flags = kNoFlag, int chars = 0) {
-  return {Kind::Result, id, "", at, flags | kNoTab, chars};
+  return {Kind::Result, id, "", at, flags | kNoTab, chars, {}};
 }
 inline Control Radio(int id, std::string text, Cell at, unsigned flags = kNoFlag,
                      std::string shortcut = "") {
   return {Kind::Radio, id, std::move(text), at, flags, 0, std::move(shortcut)};
 }
 inline Control Button(int id, std::string text, Cell at, unsigned flags = kNoFlag) {
-  return {Kind::Button, id, std::move(text), at, flags};
+  return {Kind::Button, id, std::move(text), at, flags, 0, {}};
 }
