@@ -3,7 +3,7 @@
 // text of a label, button, radio button, frame title or result is cut, no
 // two controls overlap, no control leaves its window or its frame. At the
 // default font every window fits a 1280×800 screen, scaled with the
-// screen's scale factor (ctest runs this program again at scale 2).
+// screen's scale factor (ctest runs this program again at scales 1.5 and 2).
 #include <QtTest>
 
 #include <algorithm>
