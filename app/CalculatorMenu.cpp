@@ -1,6 +1,8 @@
 #include "app/CalculatorMenu.h"
 #include "ZenkoVersion.h"
 
+#include <iterator>
+
 namespace {
 
 struct Entry {
@@ -27,21 +29,21 @@ FormTemplate MakeMenu() {
   FormTemplate t;
   t.id = 102;
   t.title = "Utilitaires du Club Zenko";
-  t.width = 520;
-  t.height = 340;
-  t.controls.push_back(Group("Utilitaires :", 12, 8, 300, 320));
-  int y = 34;
-  bool first = true;
+  // The radio buttons in a frame at the left; the buttons at the right,
+  // the club's at the foot of the column.
+  const int rows = static_cast<int>(std::size(kEntries));
+  t.controls.push_back(Group("Utilitaires :", {0, 0, rows, 1}));
+  int row = 0;
   for (const Entry& e : kEntries) {
-    t.controls.push_back(Radio(e.radio, e.text, 28, y, 276, 24,
-                               kNotify | (first ? kGroupStart : kNoFlag)));
-    first = false;
-    y += 29;
+    t.controls.push_back(
+        Radio(e.radio, e.text, {row, 0}, kNotify | (row == 0 ? kGroupStart : kNoFlag)));
+    ++row;
   }
-  t.controls.push_back(Button(1, "OK", 330, 16, 176, 30, kDefault));
-  t.controls.push_back(Button(2, "&Exit", 330, 54, 176, 30));
-  t.controls.push_back(Button(57670, "&Aide", 330, 92, 176, 30));
-  t.controls.push_back(Button(1064, "Le Club d'Astronomie Zenko", 330, 286, 176, 42));
+  t.controls.push_back(Button(1, "OK", {0, 1}, kDefault));
+  t.controls.push_back(Button(2, "&Exit", {1, 1}));
+  t.controls.push_back(Button(57670, "&Aide", {2, 1}));
+  t.controls.push_back(StretchRow({3, 1}));
+  t.controls.push_back(Button(1064, "Le Club d'Astronomie Zenko", {rows - 1, 1}));
   t.help = {{57670, ""}, {1064, "ZenkoClub"}};
   t.sysMenu = {{kAboutCommand, "&A propos de Zenko..."}};
   return t;
@@ -51,15 +53,11 @@ FormTemplate MakeAbout() {
   FormTemplate t;
   t.id = 100;
   t.title = "A propos de Zenko";
-  t.width = 380;
-  t.height = 170;
   t.controls = {
-      Label("Zenko, version " ZENKO_VERSION, 20, 18, 340, 22),
-      Label("Utilitaires de calcul astronomique\ndu Club d'Astronomie Zenko.",
-            20, 46, 340, 44),
-      Label("Pour les membres du club et leurs nuits d'observation.", 20,
-            94, 340, 22),
-      Button(1, "OK", 280, 128, 80, 28, kDefault),
+      Label("Zenko, version " ZENKO_VERSION, {0, 0, 1, 2}),
+      Label("Utilitaires de calcul astronomique\ndu Club d'Astronomie Zenko.", {1, 0, 1, 2}),
+      Label("Pour les membres du club et leurs nuits d'observation.", {2, 0, 1, 2}),
+      Button(1, "OK", {3, 1}, kDefault | kPackRight),
   };
   return t;
 }

@@ -1,12 +1,18 @@
 // A form's control table: what the hosts build a window from.
-// Positions and sizes are in pixels; the order of the table is the tab order.
+// The table says where each control stands as a cell of a grid of rows
+// and columns (with spans), never in pixels: the hosts lay the grid out at
+// the current font. All cells of a form are counted in one grid; a frame
+// (Group) holds every control whose cell lies inside its own, and lays them
+// out in a grid of its own, so that columns line up inside a frame and
+// frames side by side need not share their rows. The order of the table is
+// the tab order.
 #pragma once
 #include <string>
 #include <utility>
 #include <vector>
 
 enum class Kind {
-  Group,   // titled frame drawn behind other controls
+  Group,   // titled frame holding the controls inside its cell
   Label,   // static text
   Edit,    // single-line input, right-aligned unless kCenter
   Number,  // whole-number input converted by the layer on every read
@@ -23,16 +29,43 @@ enum ControlFlag : unsigned {
   kCenter = 1u << 3,      // centred text
   kNotify = 1u << 4,      // reports double-clicks
   kLeft = 1u << 5,        // left-aligned text for edits and results
+  kNoFrame = 1u << 6,     // a group that only keeps its members together
+  kPackLeft = 1u << 7,    // keeps its own width at the left of its cell
+  kPackCenter = 1u << 8,  // keeps its own width in the middle of its cell
+  kPackRight = 1u << 9,   // keeps its own width at the right of its cell
+  kWrap = 1u << 10,       // a label whose words wrap within its cell
+  // A frame drawn around cells of the grid that holds it: its members line
+  // up with their neighbours outside it instead of in a grid of their own.
+  kAround = 1u << 11,
+  kStretchRow = 1u << 12,     // this row of the grid takes the room left over
+  kStretchColumn = 1u << 13,  // this column of the grid takes the room left over
 };
 
 inline constexpr int kStatic = -1;  // id of labels and frames
+
+// A place in the form's grid.
+struct Cell {
+  int row = 0;
+  int col = 0;
+  int rowSpan = 1;
+  int colSpan = 1;
+
+  bool Contains(const Cell& other) const {
+    return other.row >= row && other.col >= col &&
+           other.row + other.rowSpan <= row + rowSpan &&
+           other.col + other.colSpan <= col + colSpan;
+  }
+};
 
 struct Control {
   Kind kind;
   int id;
   std::string text;
-  int x, y, w, h;
+  Cell at;
   unsigned flags = kNoFlag;
+  int chars = 0;         // width of a field (least width of a result or
+                         // wrapped label), in average characters
+  std::string shortcut;  // key sequence such as "Ctrl+1" (radio buttons)
 };
 
 struct HelpButton {
@@ -57,8 +90,6 @@ struct SysMenuEntry {
 struct FormTemplate {
   int id = 0;
   std::string title;
-  int width = 0;
-  int height = 0;
   std::vector<Control> controls;
   std::vector<HelpButton> help;  // buttons that open a help topic
   std::string topic;             // the form's own topic (context help)
@@ -78,33 +109,55 @@ struct FormTemplate {
       if (c.id == id) return &c;
     return nullptr;
   }
+
+  // The innermost group whose cell holds control `index` (an index into
+  // controls), or -1 when the window itself holds it; frames drawn around
+  // cells (kAround) and stretch marks hold nothing.
+  int ContainerOf(std::size_t index) const {
+    int best = -1;
+    const Cell& at = controls[index].at;
+    for (std::size_t g = 0; g < controls.size(); ++g) {
+      if (g == index || controls[g].kind != Kind::Group) continue;
+      if (controls[g].flags & (kAround | kStretchRow | kStretchColumn)) continue;
+      if (!controls[g].at.Contains(at)) continue;
+      if (best < 0 || controls[static_cast<std::size_t>(best)].at.Contains(controls[g].at))
+        best = static_cast<int>(g);
+    }
+    return best;
+  }
 };
 
 // Shorthands for writing control tables.
-inline Control Group(std::string text, int x, int y, int w, int h) {
-  return {Kind::Group, kStatic, std::move(text), x, y, w, h, kNoTab};
+inline Control Group(std::string text, Cell at, unsigned flags = kNoFlag) {
+  return {Kind::Group, kStatic, std::move(text), at, flags | kNoTab, 0, {}};
 }
-inline Control Label(std::string text, int x, int y, int w, int h,
-                     unsigned flags = kNoFlag) {
-  return {Kind::Label, kStatic, std::move(text), x, y, w, h, flags | kNoTab};
+// A frameless group: lays its members out together, draws nothing.
+inline Control Box(Cell at) { return {Kind::Group, kStatic, "", at, kNoTab | kNoFrame, 0, {}}; }
+// Marks a row or a column of the grid that holds the cell as the one that
+// takes the room left over (a frame or a spanning control being larger than
+// what lies beside it); the other rows and columns keep their natural size.
+inline Control StretchRow(Cell at) {
+  return {Kind::Group, kStatic, "", at, kNoTab | kNoFrame | kStretchRow, 0, {}};
 }
-inline Control Edit(int id, int x, int y, int w, int h = 22,
-                    unsigned flags = kNoFlag) {
-  return {Kind::Edit, id, "", x, y, w, h, flags};
+inline Control StretchColumn(Cell at) {
+  return {Kind::Group, kStatic, "", at, kNoTab | kNoFrame | kStretchColumn, 0, {}};
 }
-inline Control Number(int id, int x, int y, int w, int h = 22,
-                      unsigned flags = kNoFlag) {
-  return {Kind::Number, id, "", x, y, w, h, flags};
+inline Control Label(std::string text, Cell at, unsigned flags = kNoFlag, int chars = 0) {
+  return {Kind::Label, kStatic, std::move(text), at, flags | kNoTab, chars, {}};
 }
-inline Control Result(int id, int x, int y, int w, int h = 22,
-                      unsigned flags = kNoFlag) {
-  return {Kind::Result, id, "", x, y, w, h, flags | kNoTab};
+inline Control Edit(int id, Cell at, unsigned flags = kNoFlag, int chars = 0) {
+  return {Kind::Edit, id, "", at, flags, chars, {}};
 }
-inline Control Radio(int id, std::string text, int x, int y, int w, int h = 22,
-                     unsigned flags = kNoFlag) {
-  return {Kind::Radio, id, std::move(text), x, y, w, h, flags};
+inline Control Number(int id, Cell at, unsigned flags = kNoFlag, int chars = 0) {
+  return {Kind::Number, id, "", at, flags, chars, {}};
 }
-inline Control Button(int id, std::string text, int x, int y, int w = 90,
-                      int h = 28, unsigned flags = kNoFlag) {
-  return {Kind::Button, id, std::move(text), x, y, w, h, flags};
+inline Control Result(int id, Cell at, unsigned flags = kNoFlag, int chars = 0) {
+  return {Kind::Result, id, "", at, flags | kNoTab, chars, {}};
+}
+inline Control Radio(int id, std::string text, Cell at, unsigned flags = kNoFlag,
+                     std::string shortcut = "") {
+  return {Kind::Radio, id, std::move(text), at, flags, 0, std::move(shortcut)};
+}
+inline Control Button(int id, std::string text, Cell at, unsigned flags = kNoFlag) {
+  return {Kind::Button, id, std::move(text), at, flags, 0, {}};
 }

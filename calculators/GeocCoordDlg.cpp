@@ -24,27 +24,25 @@ FormTemplate MakeForm() {
   FormTemplate t;
   t.id = 129;
   t.title = "Coordonnées géocentriques";
-  t.width = 590;
-  t.height = 290;
   t.controls = {
-      Group("Entrez les données suivantes :", 10, 8, 334, 100),
-      Label("Latitude (±dd:mm:ss) :", 22, 36, 180, 22),
-      Edit(kLatitude, 210, 34, 120),
-      Label("Altitude (en mètres) :", 22, 70, 180, 22),
-      Number(kHeight, 210, 68, 120),
-      Button(kCompute, "&Calcul", 356, 16, 108, 30, kDefault),
-      Button(1, "&Retour", 472, 16, 108, 30),
-      Button(2, "&Exit", 356, 56, 108, 30),
-      Button(kHelp, "&Aide", 472, 56, 108, 30),
-      Group("Résultats :", 10, 116, 570, 162),
-      Label("Latitude géocentrique phi :", 22, 144, 300, 22),
-      Result(kGeocentricLatitude, 330, 142, 236),
-      Label("Distance rho au centre de la Terre :", 22, 176, 300, 22),
-      Result(kDistance, 330, 174, 236),
-      Label("rho sin phi :", 22, 208, 300, 22),
-      Result(kRhoSin, 330, 206, 236),
-      Label("rho cos phi :", 22, 240, 300, 22),
-      Result(kRhoCos, 330, 238, 236),
+      Group("Entrez les données suivantes :", {0, 0, 2, 2}),
+      Label("Latitude (±dd:mm:ss) :", {0, 0}),
+      Edit(kLatitude, {0, 1}),
+      Label("Altitude (en mètres) :", {1, 0}),
+      Number(kHeight, {1, 1}),
+      Button(kCompute, "&Calcul", {0, 2}, kDefault),
+      Button(1, "&Retour", {0, 3}),
+      Button(2, "&Exit", {1, 2}),
+      Button(kHelp, "&Aide", {1, 3}),
+      Group("Résultats :", {2, 0, 4, 4}),
+      Label("Latitude géocentrique phi :", {2, 0}),
+      Result(kGeocentricLatitude, {2, 1, 1, 3}),
+      Label("Distance rho au centre de la Terre :", {3, 0}),
+      Result(kDistance, {3, 1, 1, 3}),
+      Label("rho sin phi :", {4, 0}),
+      Result(kRhoSin, {4, 1, 1, 3}),
+      Label("rho cos phi :", {5, 0}),
+      Result(kRhoCos, {5, 1, 1, 3}),
   };
   t.help = {{kHelp, "GeocCoord"}};
   t.hints = {

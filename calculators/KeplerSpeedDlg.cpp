@@ -23,31 +23,29 @@ FormTemplate MakeForm() {
   FormTemplate t;
   t.id = 164;
   t.title = "Vitesse orbitale";
-  t.width = 600;
-  t.height = 356;
   t.controls = {
-      Group("Choix des unités :", 10, 8, 580, 86),
+      Group("Choix des unités :", {0, 0, 2, 4}),
       Radio(kAstronomical,
             "le demi-grand axe en unités astronomiques et la période en années.",
-            22, 32, 556, 24, kGroupStart),
-      Radio(kKilometres, "le demi-grand axe en km et la période en jours.", 22,
-            60, 556, 24),
-      Group("Entrez les données de l'orbite :", 10, 102, 340, 128),
-      Label("demi-grand axe :", 22, 130, 170, 22),
-      Edit(kAxis, 200, 128, 136),
-      Label("excentricité :", 22, 162, 170, 22),
-      Edit(kEccentricity, 200, 160, 136),
-      Label("période orbitale : ", 22, 194, 170, 22),
-      Edit(kPeriod, 200, 192, 136),
-      Button(kRecord, "Enregistrez", 364, 112, 108, 30, kDefault),
-      Button(1, "&Retour", 482, 112, 108, 30),
-      Button(2, "&Exit", 364, 152, 108, 30),
-      Button(kHelp, "&Aide", 482, 152, 108, 30),
-      Group("Résultats :", 10, 240, 580, 104),
-      Label("vitesse orbitale au     périhélie (en km/s) : ", 22, 268, 380, 22),
-      Result(kPerihelion, 410, 266, 168),
-      Label("vitesse orbitale à      l'aphélie (en km/s)  :", 22, 302, 380, 22),
-      Result(kAphelion, 410, 300, 168),
+            {0, 0, 1, 4}, kGroupStart),
+      Radio(kKilometres, "le demi-grand axe en km et la période en jours.", {1, 0, 1, 4}),
+      Group("Entrez les données de l'orbite :", {2, 0, 3, 2}),
+      Label("demi-grand axe :", {2, 0}),
+      Edit(kAxis, {2, 1}),
+      Label("excentricité :", {3, 0}),
+      Edit(kEccentricity, {3, 1}),
+      Label("période orbitale : ", {4, 0}),
+      Edit(kPeriod, {4, 1}),
+      Button(kRecord, "Enregistrez", {2, 2}, kDefault),
+      Button(1, "&Retour", {2, 3}),
+      Button(2, "&Exit", {3, 2}),
+      Button(kHelp, "&Aide", {3, 3}),
+      StretchRow({4, 2}),
+      Group("Résultats :", {5, 0, 2, 4}),
+      Label("vitesse orbitale au     périhélie (en km/s) : ", {5, 0}),
+      Result(kPerihelion, {5, 1, 1, 3}),
+      Label("vitesse orbitale à      l'aphélie (en km/s)  :", {6, 0}),
+      Result(kAphelion, {6, 1, 1, 3}),
   };
   t.help = {{kHelp, "KeplerSpeed"}};
   t.hints = {

@@ -23,24 +23,21 @@ FormTemplate MakeForm() {
   FormTemplate t;
   t.id = 135;
   t.title = "Temps sidéral";
-  t.width = 520;
-  t.height = 270;
   t.controls = {
-      Group("Entrez les données suivantes :", 10, 8, 370, 150),
-      Label("Date (jj/mm/aaaa) :", 22, 36, 200, 22),
-      Edit(kDate, 230, 34, 136),
-      Label("Heure UT (hh:mm:ss.s) :", 22, 68, 200, 22),
-      Edit(kTime, 230, 66, 136),
-      Label("Longitude (±ddd:mm:ss) :", 22, 100, 200, 22),
-      Edit(kLongitude, 230, 98, 136),
-      Label("(la longitude est comptée positivement vers l'ouest)", 22, 128,
-            350, 22),
-      Button(kCompute, "&Calcul", 398, 14, 108, 30, kDefault),
-      Button(1, "&Retour", 398, 54, 108, 30),
-      Button(2, "&Exit", 398, 94, 108, 30),
-      Button(kHelp, "&Aide", 398, 134, 108, 30),
-      Group("Temps sidéral :", 10, 170, 370, 70),
-      Result(kResult, 22, 200, 346),
+      Group("Entrez les données suivantes :", {0, 0, 4, 2}),
+      Label("Date (jj/mm/aaaa) :", {0, 0}),
+      Edit(kDate, {0, 1}),
+      Label("Heure UT (hh:mm:ss.s) :", {1, 0}),
+      Edit(kTime, {1, 1}),
+      Label("Longitude (±ddd:mm:ss) :", {2, 0}),
+      Edit(kLongitude, {2, 1}),
+      Label("(la longitude est comptée positivement vers l'ouest)", {3, 0, 1, 2}),
+      Button(kCompute, "&Calcul", {0, 2}, kDefault),
+      Button(1, "&Retour", {1, 2}),
+      Button(2, "&Exit", {2, 2}),
+      Button(kHelp, "&Aide", {3, 2}),
+      Group("Temps sidéral :", {4, 0, 1, 2}),
+      Result(kResult, {4, 0, 1, 2}),
   };
   t.help = {{kHelp, "SiderealTime"}};
   t.hints = {

@@ -30,39 +30,39 @@ FormTemplate MakeForm() {
   FormTemplate t;
   t.id = 143;
   t.title = "Zéro et extremum d'une fonction de la date et de l'heure";
-  t.width = 640;
-  t.height = 470;
   std::vector<Control>& c = t.controls;
-  c.push_back(Group("Entrez les données suivantes :", 10, 8, 520, 240));
-  c.push_back(Label("Date\n(jj/mm/aaaa)", 50, 28, 150, 40, kCenter));
-  c.push_back(Label("Heure\n(hh:mm:ss.s)", 210, 28, 150, 40, kCenter));
-  c.push_back(Group("Fonction", 364, 24, 158, 216));
+  c.push_back(Group("Entrez les données suivantes :", {0, 0, 6, 4}));
+  c.push_back(Label("Date\n(jj/mm/aaaa)", {0, 1}, kCenter));
+  c.push_back(Label("Heure\n(hh:mm:ss.s)", {0, 2}, kCenter));
+  // The function's frame is drawn around its column so that its fields
+  // stay on the rows of their dates.
+  c.push_back(Group("Fonction", {0, 3, 6, 1}, kAround));
   for (int r = 0; r < 5; ++r) {
-    const int y = 80 + 30 * r;
-    c.push_back(Label(std::to_string(r + 1), 20, y + 2, 24, 22, kCenter));
-    c.push_back(Edit(DateId(r), 50, y, 150));
-    c.push_back(Edit(TimeId(r), 210, y, 150));
-    c.push_back(Edit(kValueIds[r], 372, y, 142));
+    c.push_back(Label(std::to_string(r + 1), {r + 1, 0}, kCenter));
+    c.push_back(Edit(DateId(r), {r + 1, 1}));
+    c.push_back(Edit(TimeId(r), {r + 1, 2}));
+    c.push_back(Edit(kValueIds[r], {r + 1, 3}));
   }
-  c.push_back(Label("Nombre de points :", 10, 262, 160, 22));
-  c.push_back(Number(kPoints, 170, 260, 60, 22, kCenter));
-  c.push_back(Group("Format :", 10, 296, 200, 116));
-  c.push_back(Radio(kDecimal, "décimal", 22, 320, 180, 24, kGroupStart));
-  c.push_back(Radio(kDegrees, "±ddd:mm:ss", 22, 348, 180, 24));
-  c.push_back(Radio(kHours, "±hh:mm:ss.s", 22, 376, 180, 24));
-  c.push_back(Group("Résultat :", 220, 296, 310, 116));
-  c.push_back(Label("Date :", 232, 320, 90, 22));
-  c.push_back(Result(kResultDate, 330, 318, 188));
-  c.push_back(Label("Heure :", 232, 348, 90, 22));
-  c.push_back(Result(kResultTime, 330, 346, 188));
-  c.push_back(Label("Fonction :", 232, 376, 90, 22));
-  c.push_back(Result(kResultValue, 330, 374, 188));
-  c.push_back(Button(kInitialise, "&Initialisation", 540, 16, 90, 30, kDefault));
-  c.push_back(Button(kZero, "&Zéro", 540, 56, 90, 30));
-  c.push_back(Button(kExtremum, "E&xtremum", 540, 96, 90, 30));
-  c.push_back(Button(1, "&Retour", 540, 300, 90, 30));
-  c.push_back(Button(2, "&Exit", 540, 340, 90, 30));
-  c.push_back(Button(kHelp, "&Aide", 540, 380, 90, 30));
+  c.push_back(Label("Nombre de points :", {6, 0}));
+  c.push_back(Number(kPoints, {6, 1}, kCenter | kPackLeft, 6));
+  c.push_back(Group("Format :", {7, 0, 3, 2}));
+  c.push_back(Radio(kDecimal, "décimal", {7, 0, 1, 2}, kGroupStart));
+  c.push_back(Radio(kDegrees, "±ddd:mm:ss", {8, 0, 1, 2}));
+  c.push_back(Radio(kHours, "±hh:mm:ss.s", {9, 0, 1, 2}));
+  c.push_back(Group("Résultat :", {7, 2, 3, 2}));
+  c.push_back(Label("Date :", {7, 2}));
+  c.push_back(Result(kResultDate, {7, 3}));
+  c.push_back(Label("Heure :", {8, 2}));
+  c.push_back(Result(kResultTime, {8, 3}));
+  c.push_back(Label("Fonction :", {9, 2}));
+  c.push_back(Result(kResultValue, {9, 3}));
+  c.push_back(Button(kInitialise, "&Initialisation", {0, 4}, kDefault));
+  c.push_back(Button(kZero, "&Zéro", {1, 4}));
+  c.push_back(Button(kExtremum, "E&xtremum", {2, 4}));
+  c.push_back(StretchRow({3, 4}));
+  c.push_back(Button(1, "&Retour", {7, 4}));
+  c.push_back(Button(2, "&Exit", {8, 4}));
+  c.push_back(Button(kHelp, "&Aide", {9, 4}));
   t.help = {{kHelp, "ZeroExtremum"}};
   // The grid has no label beside each field: rows are named by number.
   for (int r = 0; r < 5; ++r) {

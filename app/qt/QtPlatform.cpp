@@ -7,7 +7,18 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHelpEvent>
+#include <QKeySequence>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QPointer>
+#include <QShortcut>
+#include <QSpacerItem>
+#include <QStyle>
+#include <QToolTip>
+#include <QTranslator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -17,6 +28,7 @@
 #include <QRadioButton>
 #include <QUrl>
 #include <QWhatsThis>
+#include <algorithm>
 
 #include "app/qt/NightVision.h"
 #include "app/qt/TelescopeActions.h"
@@ -38,6 +50,10 @@ QMessageBox::Icon BoxIcon(Icon icon) {
 void ShowBox(const std::string& text, Icon icon) {
   QMessageBox box(BoxIcon(icon), QStringLiteral("Zenko"), FromUtf8(text),
                   QMessageBox::Ok, QApplication::activeModalWidget());
+  // A message has a close box only: nothing to minimise or maximise.
+  box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                     Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                     Qt::MSWindowsFixedSizeDialogHint);
   box.exec();
 }
 }  // namespace
@@ -46,40 +62,83 @@ FormWindow::FormWindow(CDialog& dialog, QWidget* parent)
     : QDialog(parent), dialog_(dialog) {
   const FormTemplate& form = dialog.Template();
   setWindowTitle(FromUtf8(form.title));
-  setFixedSize(form.width, form.height);
-  Qt::WindowFlags flags = windowFlags();
-  if (form.contextHelp) {
-    flags |= Qt::WindowContextHelpButtonHint;
-  } else {
-    flags &= ~Qt::WindowContextHelpButtonHint;
-  }
+  // The window takes the size of its content and keeps it: a title bar
+  // with a close box (and the help button when the form has one), no
+  // minimise or maximise button that could not do anything.
+  Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint;
+  if (form.contextHelp) flags |= Qt::WindowContextHelpButtonHint;
   setWindowFlags(flags);
   Build();
   InstallTelescopeActions(*this);
 }
 
+namespace {
+// Width of `chars` average characters of the widget's font, plus the frame
+// around a field's text.
+int CharsWidth(const QWidget* w, int chars) {
+  return w->fontMetrics().horizontalAdvance(QString(chars, QLatin1Char('0'))) +
+         w->fontMetrics().averageCharWidth() * 2;
+}
+
+// A label whose words wrap at a width of its own (in characters), and that
+// asks the layout for the height of its lines at that width. Unlike a
+// label that trades its height for the width it is given, it lets the
+// window take the size of its content without squeezing its neighbours.
+class WrappedLabel : public QLabel {
+ public:
+  WrappedLabel(const QString& text, int chars, QWidget* parent)
+      : QLabel(text, parent), chars_(chars > 0 ? chars : 40) {
+    setWordWrap(true);
+  }
+  bool hasHeightForWidth() const override { return false; }
+  QSize sizeHint() const override {
+    int width = CharsWidth(this, chars_);
+    return {width, QLabel::heightForWidth(width)};
+  }
+  QSize minimumSizeHint() const override { return sizeHint(); }
+
+ private:
+  int chars_;
+};
+
+Qt::Alignment PackAlignment(unsigned flags) {
+  if (flags & kPackLeft) return Qt::AlignLeft | Qt::AlignVCenter;
+  if (flags & kPackCenter) return Qt::AlignHCenter | Qt::AlignVCenter;
+  if (flags & kPackRight) return Qt::AlignRight | Qt::AlignVCenter;
+  return {};
+}
+
+}  // namespace
+
 void FormWindow::Build() {
   const FormTemplate& form = dialog_.Template();
   QButtonGroup* group = nullptr;
-  std::vector<QWidget*> groups;
   QWidget* previousTab = nullptr;
-  for (const Control& c : form.controls) {
+  std::vector<QWidget*> made(form.controls.size(), nullptr);
+  for (std::size_t i = 0; i < form.controls.size(); ++i) {
+    const Control& c = form.controls[i];
     QWidget* w = nullptr;
     QString text = FromUtf8(c.text);
     switch (c.kind) {
       case Kind::Group: {
-        auto* box = new QGroupBox(text, this);
-        box->installEventFilter(this);
-        groups.push_back(box);
-        w = box;
+        if (c.flags & (kStretchRow | kStretchColumn)) continue;
+        if (c.flags & kNoFrame) {
+          w = new QWidget(this);
+        } else {
+          w = new QGroupBox(text, this);
+        }
+        w->installEventFilter(this);
         break;
       }
       case Kind::Label: {
-        auto* label = new QLabel(text, this);
+        auto* label = (c.flags & kWrap) ? new WrappedLabel(text, c.chars, this)
+                                        : new QLabel(text, this);
         label->setTextFormat(Qt::PlainText);
-        label->setWordWrap(c.text.find('\n') == std::string::npos &&
-                           c.h > 30);
-        if (c.flags & kCenter) label->setAlignment(Qt::AlignCenter);
+        Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
+        if (c.flags & kCenter) align = Qt::AlignCenter;
+        label->setAlignment(align);
         label->installEventFilter(this);
         w = label;
         break;
@@ -92,9 +151,18 @@ void FormWindow::Build() {
         if (c.flags & kCenter) align = Qt::AlignHCenter;
         if (c.flags & kLeft) align = Qt::AlignLeft;
         edit->setAlignment(align | Qt::AlignVCenter);
+        // An input field sized in characters keeps that width; a result
+        // sized so is at least that wide and may fill its cell.
+        if (c.chars > 0 && c.kind == Kind::Result) edit->setMinimumWidth(CharsWidth(edit, c.chars));
+        if (c.chars > 0 && c.kind != Kind::Result) edit->setFixedWidth(CharsWidth(edit, c.chars));
         if (c.kind == Kind::Result) {
           edit->setReadOnly(true);
-          edit->setStyleSheet(QStringLiteral("QLineEdit { background: palette(window); }"));
+          // The window's colour behind a result (a palette rather than a
+          // style sheet, which would change the field's size after layout).
+          QPalette palette = edit->palette();
+          palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+          edit->setPalette(palette);
+          edit->installEventFilter(this);
         }
         w = edit;
         break;
@@ -114,6 +182,19 @@ void FormWindow::Build() {
           radio->installEventFilter(this);
           doubleClickIds_[radio] = id;
         }
+        if (!c.shortcut.empty()) {
+          // A radio button out of the tab order is still chosen from the
+          // keyboard: its shortcut checks it and gives it the focus, from
+          // where the arrow keys move within its group.
+          QKeySequence key(FromUtf8(c.shortcut));
+          auto* shortcut = new QShortcut(key, this);
+          connect(shortcut, &QShortcut::activated, radio, [radio] {
+            radio->setFocus(Qt::ShortcutFocusReason);
+            if (!radio->isChecked()) radio->click();
+          });
+          radio->setToolTip(QStringLiteral("Raccourci : %1")
+                                .arg(key.toString(QKeySequence::NativeText)));
+        }
         w = radio;
         break;
       }
@@ -128,7 +209,7 @@ void FormWindow::Build() {
         break;
       }
     }
-    w->setGeometry(c.x, c.y, c.w, c.h);
+    made[i] = w;
     if (c.id != kStatic) {
       w->setObjectName(QStringLiteral("id%1").arg(c.id));
       widgets_[c.id] = w;
@@ -143,7 +224,59 @@ void FormWindow::Build() {
       }
     }
   }
-  for (QWidget* box : groups) box->lower();
+
+  // Each group lays out the controls inside its cell, counted from its own
+  // corner; the window lays out the rest.
+  auto* top = new QGridLayout(this);
+  top->setSizeConstraint(QLayout::SetFixedSize);
+  std::map<int, QGridLayout*> grids;
+  std::vector<std::size_t> arounds;
+  for (std::size_t i = 0; i < form.controls.size(); ++i) {
+    const Control& c = form.controls[i];
+    if (c.kind != Kind::Group || (c.flags & (kAround | kStretchRow | kStretchColumn))) continue;
+    auto* grid = new QGridLayout(made[i]);
+    if (c.flags & kNoFrame) grid->setContentsMargins(0, 0, 0, 0);
+    grids[static_cast<int>(i)] = grid;
+  }
+  grids[-1] = top;
+  for (std::size_t i = 0; i < form.controls.size(); ++i) {
+    const Control& c = form.controls[i];
+    int container = form.ContainerOf(i);
+    Cell origin{0, 0, 0, 0};
+    if (container >= 0) origin = form.controls[static_cast<std::size_t>(container)].at;
+    Cell local{c.at.row - origin.row, c.at.col - origin.col, c.at.rowSpan, c.at.colSpan};
+    Qt::Alignment align = PackAlignment(c.flags);
+    if (c.flags & (kStretchRow | kStretchColumn)) {
+      if (c.flags & kStretchRow) grids[container]->setRowStretch(local.row, 1);
+      if (c.flags & kStretchColumn) grids[container]->setColumnStretch(local.col, 1);
+      continue;
+    }
+    if (c.kind == Kind::Group && (c.flags & kAround)) {
+      // The frame lies behind its cells; a row under them, one margin
+      // high, keeps its lower edge off the last control.
+      QGridLayout* grid = grids[container];
+      int margin = made[i]->style()->pixelMetric(QStyle::PM_LayoutBottomMargin);
+      grid->addItem(new QSpacerItem(0, margin, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                    local.row + local.rowSpan, local.col, 1, local.colSpan);
+      grid->addWidget(made[i], local.row, local.col, local.rowSpan + 1, local.colSpan);
+      made[i]->lower();
+      arounds.push_back(i);
+      continue;
+    }
+    for (std::size_t a : arounds)
+      if (form.controls[a].at.Contains(c.at)) align = Qt::AlignHCenter | Qt::AlignVCenter;
+    grids[container]->addWidget(made[i], local.row, local.col, local.rowSpan, local.colSpan,
+                                align);
+  }
+  // A frame around cells leaves a margin on both sides of what it holds.
+  for (std::size_t a : arounds) {
+    int widest = 0;
+    for (std::size_t i = 0; i < form.controls.size(); ++i)
+      if (i != a && made[i] && form.controls[a].at.Contains(form.controls[i].at))
+        widest = std::max(widest, made[i]->sizeHint().width());
+    int margin = made[a]->style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
+    made[a]->setMinimumWidth(widest + 2 * margin);
+  }
 }
 
 QWidget* FormWindow::Widget(int id) const {
@@ -207,6 +340,31 @@ void FormWindow::SetDefaultButton(int id) {
 
 void FormWindow::End(int result) { done(result); }
 
+void FormWindow::setVisible(bool visible) {
+  QDialog::setVisible(visible);
+  if (!visible) return;
+  // The field that gets the first focus has its whole text selected, as
+  // when it is reached with the Tab key.
+  QWidget* first = focusWidget();
+  if (!first) {
+    first = nextInFocusChain();
+    while (first != this && !(first->focusPolicy() & Qt::TabFocus)) first = first->nextInFocusChain();
+  }
+  if (auto* edit = qobject_cast<QLineEdit*>(first)) {
+    edit->setFocus(Qt::TabFocusReason);
+    edit->selectAll();
+  }
+}
+
+bool FormWindow::TextFits(const QLineEdit* edit) {
+  // The field's frame and Qt's own margin of 2 pixels on each side of the
+  // text.
+  QMargins margins = edit->textMargins();
+  int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+  int room = edit->contentsRect().width() - margins.left() - margins.right() - 2 * frame - 4;
+  return edit->fontMetrics().horizontalAdvance(edit->text()) <= room;
+}
+
 void FormWindow::reject() { dialog_.OnCancel(); }
 
 bool FormWindow::event(QEvent* e) {
@@ -228,11 +386,25 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
                                 Qt::QueuedConnection);
     }
   }
-  if (e->type() == QEvent::MouseButtonRelease &&
-      (qobject_cast<QLabel*>(watched) || qobject_cast<QGroupBox*>(watched))) {
+  // Labels, frames and frameless groups are the form itself to the mouse.
+  bool control = qobject_cast<QAbstractButton*>(watched) || qobject_cast<QLineEdit*>(watched);
+  if (e->type() == QEvent::MouseButtonRelease && !control) {
     auto* mouse = static_cast<QMouseEvent*>(e);
-    if (mouse->button() == Qt::RightButton) {
+    // A release that a field or a button inside a frame passed on to the
+    // frame is not the form's.
+    QWidget* under = static_cast<QWidget*>(watched)->childAt(mouse->position().toPoint());
+    bool overControl = qobject_cast<QAbstractButton*>(under) || qobject_cast<QLineEdit*>(under);
+    if (mouse->button() == Qt::RightButton && !overControl) {
       dialog_.OnRButtonUp();
+      return true;
+    }
+  }
+  // A result longer than its field shows its beginning; the tooltip holds
+  // the whole text.
+  if (e->type() == QEvent::ToolTip) {
+    auto* edit = qobject_cast<QLineEdit*>(watched);
+    if (edit && edit->isReadOnly() && !TextFits(edit)) {
+      QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), edit->text(), edit);
       return true;
     }
   }
@@ -244,7 +416,7 @@ void FormWindow::mouseReleaseEvent(QMouseEvent* e) {
     // Buttons and fields pass a right-button release on to the window; only
     // the form itself (labels and frames are filtered above) reports it.
     QWidget* under = childAt(e->position().toPoint());
-    if (!under || qobject_cast<QLabel*>(under) || qobject_cast<QGroupBox*>(under))
+    if (!qobject_cast<QAbstractButton*>(under) && !qobject_cast<QLineEdit*>(under))
       dialog_.OnRButtonUp();
     return;
   }
@@ -263,6 +435,22 @@ void FormWindow::contextMenuEvent(QContextMenuEvent* e) {
   }
   AddNightVisionEntry(menu);
   menu.exec(e->globalPos());
+}
+
+bool QtPlatform::LoadQtTranslation() {
+  // Qt's own texts (the fields' context menus, the standard buttons) in
+  // French, from the translations installed with Qt.
+  static QPointer<QTranslator> translator;
+  if (translator) return true;
+  auto* candidate = new QTranslator(QCoreApplication::instance());
+  if (!candidate->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete candidate;
+    return false;
+  }
+  QCoreApplication::installTranslator(candidate);
+  translator = candidate;
+  return true;
 }
 
 QtPlatform::QtPlatform() {

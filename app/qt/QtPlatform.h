@@ -10,6 +10,7 @@
 #include "app/Dialog.h"
 
 class QButtonGroup;
+class QLineEdit;
 class QWidget;
 
 class FormWindow : public QDialog, public DialogHost {
@@ -30,6 +31,10 @@ class FormWindow : public QDialog, public DialogHost {
   QWidget* Widget(int id) const;
 
   void reject() override;  // Escape and the close box act as "&Exit"
+  void setVisible(bool visible) override;
+
+  // Whether a field's whole text is in view.
+  static bool TextFits(const QLineEdit* edit);
 
  protected:
   bool event(QEvent* e) override;
@@ -53,6 +58,8 @@ class QtPlatform : public Platform {
   int RunModal(CDialog& dialog) override;
   void OpenHelp(const std::string& address) override;
 
+  // Loads Qt's French translation (once); false when it is not installed.
+  static bool LoadQtTranslation();
   // The help page an address stands for, beside the program; empty when
   // the page does not exist.
   static QString HelpPage(const std::string& address);

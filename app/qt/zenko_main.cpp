@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
   // Numbers are read and printed with a decimal point, whatever the locale.
   std::setlocale(LC_NUMERIC, "C");
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/zenko.svg")));
+  QtPlatform::LoadQtTranslation();
   QtPlatform platform;
   CalculatorMenu menu;
   menu.DoModal();

@@ -1,24 +1,31 @@
-// zenko-pictures DIR: renders the menu and every calculator after a worked
-// example to DIR/form<ID>.png, with the real widgets (offscreen); the menu
-// and the Julian Day form also in night vision, to DIR/night<ID>.png.
+// zenko-pictures DIR [POINTS]: renders the menu and every calculator after a
+// worked example to DIR/form<ID>.png, with the real widgets (offscreen), at
+// the default font or at a font of POINTS points; the menu and the Julian Day
+// form also in night vision, to DIR/night<ID>.png.
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 
 #include "app/qt/FormPicture.h"
 #include "app/qt/NightVision.h"
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: zenko-pictures DIR\n");
+  if (argc != 2 && argc != 3) {
+    std::fprintf(stderr, "usage: zenko-pictures DIR [POINTS]\n");
     return 2;
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   std::setlocale(LC_NUMERIC, "C");
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/zenko.svg")));
+  if (argc == 3) {
+    QFont font = QApplication::font();
+    font.setPointSize(std::atoi(argv[2]));
+    QApplication::setFont(font);
+  }
   QtPlatform platform;
   // A picture never waits for a message box.
   SetMessageHandler([](const std::string& text, Icon) {

@@ -123,11 +123,71 @@ inline QString TextOf(FormWindow& window, int id) {
 // Every label and frame title of the window, in creation order.
 inline QStringList StaticTexts(FormWindow& window) {
   QStringList texts;
-  for (QObject* child : window.children()) {
+  for (QWidget* child : window.findChildren<QWidget*>()) {
     if (auto* label = qobject_cast<QLabel*>(child)) texts << label->text();
     if (auto* group = qobject_cast<QGroupBox*>(child)) texts << group->title();
   }
   return texts;
+}
+
+// What is wrong with the window's layout as shown: a text cut in a label,
+// button, radio button, frame title or result; two controls overlapping; a
+// control leaving its window or its frame. Each problem names the form and
+// the control.
+inline QStringList LayoutProblems(FormWindow& window) {
+  QStringList problems;
+  const QString form = QStringLiteral("form %1").arg(window.Form().Template().id);
+  auto name = [](QWidget* w) {
+    if (auto* label = qobject_cast<QLabel*>(w)) return QStringLiteral("label '%1'").arg(label->text());
+    if (auto* group = qobject_cast<QGroupBox*>(w)) return QStringLiteral("frame '%1'").arg(group->title());
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+      return QStringLiteral("%1 '%2'").arg(w->objectName(), button->text());
+    return w->objectName().isEmpty() ? QStringLiteral("a frameless group") : w->objectName();
+  };
+  // A frame without a layout of its own is drawn around cells of its
+  // parent's grid: what it touches must lie inside it, under its title.
+  auto around = [](QWidget* w) { return qobject_cast<QGroupBox*>(w) && !w->layout(); };
+  QList<QWidget*> widgets = window.findChildren<QWidget*>();
+  for (QWidget* w : widgets) {
+    if (!w->isVisibleTo(&window) || w->isWindow()) continue;
+    QWidget* parent = w->parentWidget();
+    if (!parent || !(parent == &window || parent->layout())) continue;  // inner parts of a widget
+    QString what = form + QStringLiteral(": ") + name(w);
+    if (!parent->rect().contains(w->geometry()))
+      problems << what + QStringLiteral(" leaves ") + (parent == &window ? QStringLiteral("the window") : name(parent));
+    for (QWidget* other : widgets) {
+      if (other == w || other->parentWidget() != parent || !other->isVisibleTo(&window)) continue;
+      if (!w->geometry().intersects(other->geometry())) continue;
+      if (around(other)) {
+        int title = other->fontMetrics().height();
+        if (!other->geometry().adjusted(1, title, -1, -1).contains(w->geometry()))
+          problems << what + QStringLiteral(" straddles ") + name(other);
+      } else if (!around(w) && w < other) {
+        problems << what + QStringLiteral(" overlaps ") + name(other);
+      }
+    }
+    QSize size = w->size();
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+      int height = label->wordWrap() ? label->heightForWidth(size.width()) : label->sizeHint().height();
+      if ((!label->wordWrap() && label->sizeHint().width() > size.width()) || height > size.height())
+        problems << what + QStringLiteral(" is cut");
+    } else if (qobject_cast<QAbstractButton*>(w)) {
+      if (w->sizeHint().width() > size.width() || w->sizeHint().height() > size.height())
+        problems << what + QStringLiteral(" is cut");
+    } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
+      int title = group->fontMetrics().horizontalAdvance(group->title());
+      if (title + 2 * group->fontMetrics().averageCharWidth() > size.width())
+        problems << what + QStringLiteral(" has its title cut");
+    } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+      if (size.height() < edit->fontMetrics().height() + 4)
+        problems << what + QStringLiteral(" is lower than a line of text");
+      if (!FormWindow::TextFits(edit))
+        problems << what + QStringLiteral(" cuts its text '%1'").arg(edit->text());
+      int wanted = edit->minimumWidth() > 0 ? edit->minimumWidth() : edit->sizeHint().width();
+      if (size.width() < wanted) problems << what + QStringLiteral(" is squeezed");
+    }
+  }
+  return problems;
 }
 
 // Checks that the window has a widget for every control id of its table,
@@ -138,6 +198,7 @@ inline void CheckBuiltFromTable(FormWindow& window) {
   QStringList statics = StaticTexts(window);
   for (const Control& c : form.controls) {
     QString text = QString::fromStdString(c.text);
+    if (c.kind == Kind::Group && (c.flags & kNoFrame)) continue;
     if (c.id == kStatic) {
       QVERIFY2(statics.contains(text), qPrintable("missing static text: " + text));
       continue;

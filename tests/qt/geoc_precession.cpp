@@ -7,45 +7,11 @@
 
 namespace {
 
-// No two controls overlap (frames aside), every control lies inside the
-// window and inside the frame that holds it, and every text fits.
+// No two controls overlap, every control lies inside its window and its
+// frame, and every text fits.
 void CheckLayout(FormWindow& window) {
-  const FormTemplate& form = window.Form().Template();
-  QRect inside(0, 0, form.width, form.height);
-  std::vector<QRect> groups, others;
-  for (const Control& c : form.controls) {
-    QRect r(c.x, c.y, c.w, c.h);
-    QVERIFY2(inside.contains(r), qPrintable(QString::fromStdString(c.text)));
-    (c.kind == Kind::Group ? groups : others).push_back(r);
-  }
-  for (std::size_t i = 0; i < others.size(); ++i) {
-    for (std::size_t j = i + 1; j < others.size(); ++j)
-      QVERIFY2(!others[i].intersects(others[j]),
-               qPrintable(QStringLiteral("controls %1 and %2 overlap").arg(i).arg(j)));
-    int frames = 0;
-    for (const QRect& g : groups) {
-      if (g.contains(others[i])) ++frames;
-      else QVERIFY2(!g.intersects(others[i]), "a control straddles a frame");
-    }
-    QVERIFY(frames <= 1);
-  }
-  for (QObject* child : window.children()) {
-    if (auto* label = qobject_cast<QLabel*>(child)) {
-      int needed = label->wordWrap() ? label->heightForWidth(label->width())
-                                     : label->sizeHint().height();
-      QVERIFY2(label->wordWrap() || label->sizeHint().width() <= label->width(),
-               qPrintable(label->text()));
-      QVERIFY2(needed <= label->height(), qPrintable(label->text()));
-    }
-    if (auto* button = qobject_cast<QPushButton*>(child))
-      QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) + 8 <=
-                   button->width(),
-               qPrintable(button->text()));
-    if (auto* group = qobject_cast<QGroupBox*>(child))
-      QVERIFY2(group->fontMetrics().horizontalAdvance(group->title()) + 16 <=
-                   group->width(),
-               qPrintable(group->title()));
-  }
+  QStringList problems = LayoutProblems(window);
+  QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
 }
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }

@@ -12,9 +12,8 @@ void RightRelease(QWidget* w) {
 }
 
 QLabel* LabelWithText(FormWindow& window, const QString& text) {
-  for (QObject* child : window.children())
-    if (auto* label = qobject_cast<QLabel*>(child))
-      if (label->text() == text) return label;
+  for (auto* label : window.findChildren<QLabel*>())
+    if (label->text() == text) return label;
   return nullptr;
 }
 

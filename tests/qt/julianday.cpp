@@ -7,15 +7,15 @@
 
 namespace {
 QGroupBox* GroupTitled(FormWindow& window, const QString& title) {
-  for (QObject* child : window.children())
-    if (auto* group = qobject_cast<QGroupBox*>(child))
-      if (group->title() == title) return group;
+  for (auto* group : window.findChildren<QGroupBox*>())
+    if (group->title() == title) return group;
   return nullptr;
 }
 
 bool Inside(QGroupBox* group, FormWindow& window, int id) {
   QWidget* w = window.Widget(id);
-  return group && w && group->geometry().contains(w->geometry());
+  return group && w && group->isAncestorOf(w) &&
+         group->rect().contains(QRect(w->mapTo(group, QPoint(0, 0)), w->size()));
 }
 }  // namespace
 

@@ -1,6 +1,9 @@
-// Every form built into the program renders with the real widgets; no
-// control overlaps another; every label and frame title lies inside the
-// window, is visible in the widget tree and has room for its text.
+// Every form built into the program renders with the real widgets, and its
+// layout holds at any font: at the default font and at 8, 12 and 16 pt, no
+// text of a label, button, radio button, frame title or result is cut, no
+// two controls overlap, no control leaves its window or its frame. At the
+// default font every window fits a 1280×800 screen, scaled with the
+// screen's scale factor (ctest runs this program again at scales 1.5 and 2).
 #include <QtTest>
 
 #include <algorithm>
@@ -11,17 +14,12 @@
 class PicturesTest : public QObject {
   Q_OBJECT
 
- private slots:
-  void everyFormIsBuilt() {
-    std::vector<int> ids = RegisteredForms();
-    for (int id : {100, 102, 164, 129, 132, 144, 146})
-      QVERIFY2(std::find(ids.begin(), ids.end(), id) != ids.end(),
-               qPrintable(QStringLiteral("form %1 is not in the program").arg(id)));
-  }
-
-  void everyFormRendersWithoutOverlaps() {
+ private:
+  // Checks every form after its worked example at the current font.
+  void CheckEveryForm(bool checkSize) {
     FormHarness harness;
     SetMessageHandler([](const std::string&, Icon) {});
+    const QString font = QStringLiteral("%1 pt").arg(QApplication::font().pointSizeF());
     for (int id : RegisteredForms()) {
       FormSnapshot snapshot(id);
       QVERIFY(snapshot.valid());
@@ -30,41 +28,74 @@ class PicturesTest : public QObject {
       QVERIFY(!image.isNull());
       FormWindow& window = snapshot.Window();
       QCOMPARE(image.size(), window.size() * image.devicePixelRatio());
-      const FormTemplate& form = window.Form().Template();
-      QRect inside(0, 0, form.width, form.height);
-      std::vector<const Control*> placed;
-      for (const Control& c : form.controls) {
-        QRect r(c.x, c.y, c.w, c.h);
-        QVERIFY2(inside.contains(r),
-                 qPrintable(QStringLiteral("form %1: '%2' leaves the window")
-                                .arg(id).arg(QString::fromStdString(c.text))));
-        if (c.kind == Kind::Group) continue;
-        for (const Control* other : placed) {
-          QRect o(other->x, other->y, other->w, other->h);
-          QVERIFY2(!r.intersects(o),
-                   qPrintable(QStringLiteral("form %1: control %2 '%3' overlaps %4 '%5'")
-                                  .arg(id).arg(c.id).arg(QString::fromStdString(c.text))
-                                  .arg(other->id).arg(QString::fromStdString(other->text))));
-        }
-        placed.push_back(&c);
-      }
-      // Labels and frame titles: shown, and wide enough for their lines.
-      for (QObject* child : window.children()) {
-        auto* label = qobject_cast<QLabel*>(child);
-        auto* group = qobject_cast<QGroupBox*>(child);
-        if (!label && !group) continue;
-        auto* w = static_cast<QWidget*>(child);
-        QVERIFY(w->isVisibleTo(&window));
-        QString text = label ? label->text() : group->title();
-        if (label && label->wordWrap()) continue;
-        for (const QString& line : text.split('\n')) {
-          int needed = w->fontMetrics().horizontalAdvance(line);
-          QVERIFY2(needed <= w->width() + 2,
-                   qPrintable(QStringLiteral("form %1: '%2' needs %3 px, has %4")
-                                  .arg(id).arg(line).arg(needed).arg(w->width())));
-        }
+      window.show();
+      QApplication::processEvents();
+      QStringList problems = LayoutProblems(window);
+      window.hide();
+      QVERIFY2(problems.isEmpty(), qPrintable(font + QStringLiteral(", ") + problems.join('\n')));
+      if (checkSize) {
+        double scale = image.devicePixelRatio();
+        QVERIFY2(image.width() <= 1280 * scale && image.height() <= 800 * scale,
+                 qPrintable(QStringLiteral("form %1 is %2×%3 px at scale %4")
+                                .arg(id).arg(image.width()).arg(image.height()).arg(scale)));
       }
     }
+  }
+
+ private slots:
+  void everyFormIsBuilt() {
+    std::vector<int> ids = RegisteredForms();
+    for (int id : {100, 102, 129, 130, 131, 132, 134, 135, 143, 144, 146, 164})
+      QVERIFY2(std::find(ids.begin(), ids.end(), id) != ids.end(),
+               qPrintable(QStringLiteral("form %1 is not in the program").arg(id)));
+  }
+
+  void layoutsHoldAtTheDefaultFont() { CheckEveryForm(true); }
+
+  void layoutsHoldAtOtherFonts_data() {
+    QTest::addColumn<int>("points");
+    QTest::newRow("8 pt") << 8;
+    QTest::newRow("12 pt") << 12;
+    QTest::newRow("16 pt") << 16;
+  }
+
+  void layoutsHoldAtOtherFonts() {
+    QFETCH(int, points);
+    QFont saved = QApplication::font();
+    QFont font = saved;
+    font.setPointSize(points);
+    QApplication::setFont(font);
+    CheckEveryForm(false);
+    QApplication::setFont(saved);
+  }
+
+  // The checker itself finds a cut text and an overlap.
+  void checkerFindsFaults() {
+    FormHarness harness;
+    SetMessageHandler([](const std::string&, Icon) {});
+    FormSnapshot snapshot(135);
+    FormWindow& window = snapshot.Window();
+    window.show();
+    QApplication::processEvents();
+    QVERIFY(LayoutProblems(window).isEmpty());
+    auto* button = WidgetOf<QPushButton>(window, 1017);
+    button->setMaximumWidth(20);
+    button->setMinimumWidth(20);
+    QApplication::processEvents();
+    QStringList problems = LayoutProblems(window);
+    QVERIFY2(!problems.filter(QStringLiteral("form 135: id1017 '&Calcul' is cut")).isEmpty(),
+             qPrintable(problems.join('\n')));
+    button->setMaximumWidth(QWIDGETSIZE_MAX);
+    button->setMinimumWidth(0);
+    QWidget* other = window.Widget(1);
+    QWidget* parent = button->parentWidget();
+    button->setParent(nullptr);
+    button->setParent(parent);
+    button->setGeometry(other->geometry());
+    button->show();
+    problems = LayoutProblems(window);
+    QVERIFY2(!problems.filter(QStringLiteral("overlaps")).isEmpty(), qPrintable(problems.join('\n')));
+    window.hide();
   }
 };
 

@@ -48,11 +48,8 @@ FormTemplate ZeroForm() {
   FormTemplate t;
   t.id = 9911;
   t.title = "Zéros";
-  t.width = 300;
-  t.height = 200;
-  t.controls = {Edit(1001, 10, 10, 100), Edit(1002, 10, 40, 100),
-                Result(1003, 10, 70, 100), Button(1004, "&Calcul", 10, 100),
-                Button(1, "&Retour", 10, 140)};
+  t.controls = {Edit(1001, {0, 0}), Edit(1002, {1, 0}), Result(1003, {2, 0}),
+                Button(1004, "&Calcul", {3, 0}), Button(1, "&Retour", {4, 0})};
   return t;
 }
 

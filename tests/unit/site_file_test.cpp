@@ -275,15 +275,13 @@ FormTemplate StandInForm(int id, const char* title) {
   FormTemplate t;
   t.id = id;
   t.title = title;
-  t.width = 300;
-  t.height = 200;
   t.controls = {
-      Edit(1046, 10, 10, 100),
-      Result(1052, 10, 40, 100),
-      Result(1053, 10, 70, 100),
-      Button(1061, "Coordonnées horizontales", 10, 100, 200),
-      Button(1, "&Retour", 10, 140),
-      Button(2, "&Exit", 110, 140),
+      Edit(1046, {0, 0}),
+      Result(1052, {1, 0}),
+      Result(1053, {2, 0}),
+      Button(1061, "Coordonnées horizontales", {3, 0}),
+      Button(1, "&Retour", {4, 0}),
+      Button(2, "&Exit", {4, 1}),
   };
   return t;
 }
