@@ -183,17 +183,13 @@ bool CPlaneTriangleDlg::ReadAngle(AngleFormat format, const std::string& text,
     GotoDlgCtrl(id);
     return false;
   }
-  bool inRange = format == AngleFormat::Radians
-                     ? value >= 0.0 && value < triangle::kPi
-                     : value >= 0.0 && value < 180.0;
-  if (!inRange) {
+  if (!triangle::PlaneAngleInRange(format, value)) {
     MessageBox(format == AngleFormat::Radians ? kRadianRange : kDegreeRange,
                Icon::Error);
     GotoDlgCtrl(id);
     return false;
   }
-  value += 0.0;  // a typed "-0" is 0, not an angle below zero
-  radians = format == AngleFormat::Radians ? value : value * triangle::kDegree;
+  radians = triangle::ToRadians(format, value);
   return true;
 }
 
@@ -211,13 +207,8 @@ void CPlaneTriangleDlg::WriteSide(int id, double value) {
 
 AngleFormat CPlaneTriangleDlg::BeginPress(int button) {
   UpdateData(true);
-  AngleFormat format = AngleFormat::None;
-  switch (GetCheckedRadioButton(kDecimal, kSexagesimal)) {
-    case kDecimal: format = AngleFormat::DecimalDegrees; break;
-    case kSexagesimal: format = AngleFormat::SexagesimalDegrees; break;
-    case kRadians: format = AngleFormat::Radians; break;
-    default: break;
-  }
+  const AngleFormat format = triangle::FormatOfButton(
+      GetCheckedRadioButton(kDecimal, kSexagesimal), kDecimal, kSexagesimal, kRadians);
   // Enter repeats the last computation, even one that failed.
   SetDefID(button);
   return format;
@@ -315,4 +306,4 @@ void CPlaneTriangleDlg::OnClear() {
   UpdateData(false);
 }
 
-ZENKO_REGISTER_FORM(146, CPlaneTriangleDlg)
+ZENKO_REGISTER_FORM(CPlaneTriangleDlg)

@@ -191,14 +191,13 @@ bool CSphericalTriangleDlg::ReadThreeAngles(
       return false;
     }
     bool radians = format == AngleFormat::Radians;
-    if (value < 0.0 || !(value < (radians ? triangle::kTwoPi : 360.0))) {
+    if (!triangle::ArcInRange(format, value)) {
       MessageBox(radians ? kRadianRange : kDegreeRange, Icon::Error);
       // Only in decimal degrees does the focus go back to the field.
       if (format == AngleFormat::DecimalDegrees) GotoDlgCtrl(ids[k]);
       return false;
     }
-    // A typed "-0" is 0, not an arc below zero.
-    values[k] = (radians ? value : value * triangle::kDegree) + 0.0;
+    values[k] = triangle::ToRadians(format, value);
   }
   return true;
 }
@@ -213,12 +212,8 @@ std::array<std::string, 3> CSphericalTriangleDlg::WriteThreeAngles(
 bool CSphericalTriangleDlg::BeginPress(int button, const Ids& ids,
                                        AngleFormat& format, Values& values) {
   UpdateData(true);
-  switch (GetCheckedRadioButton(kDecimal, kSexagesimal)) {
-    case kDecimal: format = AngleFormat::DecimalDegrees; break;
-    case kSexagesimal: format = AngleFormat::SexagesimalDegrees; break;
-    case kRadians: format = AngleFormat::Radians; break;
-    default: format = AngleFormat::None; break;
-  }
+  format = triangle::FormatOfButton(GetCheckedRadioButton(kDecimal, kSexagesimal),
+                                    kDecimal, kSexagesimal, kRadians);
   // Enter repeats the last computation, even one that failed.
   SetDefID(button);
   return ReadThreeAngles(format, {&texts_[ids[0]], &texts_[ids[1]], &texts_[ids[2]]},
@@ -366,12 +361,12 @@ void CSphericalTriangleDlg::OnComplementary() {
   Values in{};
   const Ids angles = {kAngleA, kAngleB, kAngleC};
   if (!BeginPress(kComplementary, angles, format, in)) return;
-  Values out = {triangle::kTwoPi - in[0], triangle::kTwoPi - in[1],
-                triangle::kTwoPi - in[2]};
+  Values out = {triangle::TurnComplement(in[0]), triangle::TurnComplement(in[1]),
+                triangle::TurnComplement(in[2])};
   if (!CheckFinite({out[0], out[1], out[2]})) return;
   // Back into the data fields, in the form the next computation reads.
   Put(format, angles, out, true);
   UpdateData(false);
 }
 
-ZENKO_REGISTER_FORM(144, CSphericalTriangleDlg)
+ZENKO_REGISTER_FORM(CSphericalTriangleDlg)

@@ -26,21 +26,21 @@ const char kDateFormat[] =
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-int SyntaxError(const char* message) {
+ParseStatus SyntaxError(const char* message) {
   ShowMessage(message, Icon::Error);
-  return 0;
+  return kParseSyntax;
 }
 
 }  // namespace
 
-int ParseDateField(const std::string& text, int& day, int& month, int& year) {
-  if (text.empty()) return -1;
+ParseStatus ParseDateField(const std::string& text, int& day, int& month, int& year) {
+  if (text.empty()) return kParseReported;
   if (text[0] == 'J') {
     std::string digits = text.substr(1);
     int value = 0;
     if (!ReadInt32Digits(digits, false, value)) return SyntaxError(kEpochFormat);
     year = value;
-    return 2;
+    return kParseEpoch;
   }
   int slashes = 0;
   bool minus = false;
@@ -70,25 +70,25 @@ int ParseDateField(const std::string& text, int& day, int& month, int& year) {
   if (!exists) {
     ShowMessage("Vous avez entré une date non valide.\n\nRecommencez !",
                 Icon::Error);
-    return -1;
+    return kParseReported;
   }
   day = d;
   month = m;
   year = y;
-  return 1;
+  return kParseOk;
 }
 
 DateStatusPair ReadDateTimeAsJulianDay(const std::string& date,
                                        const std::string& time, JulianDay& jd) {
   int day = 0, month = 0, year = 0;
-  DateStatusPair status{ParseDateField(date, day, month, year), 0};
-  if (status.date == 2) {
+  DateStatusPair status{ParseDateField(date, day, month, year), kParseSyntax};
+  if (status.date == kParseEpoch) {
     jd = (static_cast<double>(year) - 2000) * 365.25 + 2451545.0;
     return status;
   }
   double hours = 0.0;
   status.time = ParseTimeField(time, hours);
-  if (status.date == 1 && status.time == 1) {
+  if (status.date == kParseOk && status.time == kParseOk) {
     std::int64_t y1 = month < 3 ? std::int64_t{year} - 1 : year;
     // Julian calendar before 15 October 1582 (the text year.mmdd compared
     // with 1582.1015 in the original rule).

@@ -52,6 +52,9 @@ class QtPlatform : public Platform {
   ~QtPlatform() override;
   int RunModal(CDialog& dialog) override;
   void OpenHelp(const std::string& address) override;
+  void ShowMessageBox(const std::string& text, Icon icon) override;
+  // Replaces the modal message box (tools that must never wait on one).
+  void SetMessageShower(std::function<void(const std::string& text, Icon icon)> shower);
 
   // The help page an address stands for, beside the program; empty when
   // the page does not exist.
@@ -64,6 +67,6 @@ class QtPlatform : public Platform {
  private:
   std::vector<FormWindow*> windows_;
   std::function<void(const QString&)> opener_;
+  std::function<void(const std::string&, Icon)> shower_;
   Platform* previous_;
-  MessageHandler previousHandler_;
 };

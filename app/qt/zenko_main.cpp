@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QIcon>
 #include <clocale>
+#include <cstdio>
+#include <string>
 
 #include "app/CalculatorMenu.h"
 #include "app/qt/QtPlatform.h"
@@ -11,6 +13,12 @@ int main(int argc, char** argv) {
   // Numbers are read and printed with a decimal point, whatever the locale.
   std::setlocale(LC_NUMERIC, "C");
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/zenko.svg")));
+  // A program built without one of its forms stops here, saying which.
+  const std::string problems = Forms().Problems(CalculatorMenu::RequiredForms());
+  if (!problems.empty()) {
+    std::fprintf(stderr, "zenko: %s", problems.c_str());
+    return 1;
+  }
   QtPlatform platform;
   CalculatorMenu menu;
   menu.DoModal();

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/zenko.svg")));
   QtPlatform platform;
   // A picture never waits for a message box.
-  SetMessageHandler([](const std::string& text, Icon) {
+  platform.SetMessageShower([](const std::string& text, Icon) {
     std::fprintf(stderr, "message: %s\n", text.c_str());
   });
   QDir dir(QString::fromLocal8Bit(argv[1]));
