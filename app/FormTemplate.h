@@ -56,10 +56,10 @@ struct FormTemplate {
   bool contextHelp = false;      // question-mark button in the title bar
   std::vector<SysMenuEntry> sysMenu;
 
-  const Control* Find(int id) const {
-    if (id == kStatic) return nullptr;
+  const Control* Find(int controlId) const {
+    if (controlId == kStatic) return nullptr;
     for (const Control& c : controls)
-      if (c.id == id) return &c;
+      if (c.id == controlId) return &c;
     return nullptr;
   }
 };

@@ -147,9 +147,9 @@ const FormTemplate& CPlaneTriangleDlg::Form() {
 
 bool CPlaneTriangleDlg::ReadSide(const std::string& text, int id,
                                  double& value) {
-  int status = ParseDecimalField(text, value);
-  if (status == 0) MessageBox(kDecimalSyntax, Icon::Error);
-  if (status != 1) {
+  ParseStatus status = ParseDecimalField(text, value);
+  if (status == kParseSyntax) MessageBox(kDecimalSyntax, Icon::Error);
+  if (status != kParseOk) {
     GotoDlgCtrl(id);
     return false;
   }
@@ -169,17 +169,17 @@ bool CPlaneTriangleDlg::ReadAngle(AngleFormat format, const std::string& text,
     return false;
   }
   double value = 0.0;
-  int status = 0;
+  ParseStatus status = kParseSyntax;
   if (format == AngleFormat::SexagesimalDegrees) {
     status = ParseSexagesimal(text, value);
-    if (status == 0) MessageBox(kSexagesimalSyntax, Icon::Error);
+    if (status == kParseSyntax) MessageBox(kSexagesimalSyntax, Icon::Error);
   } else {
     status = ParseDecimalField(text, value);
-    if (status == 0)
+    if (status == kParseSyntax)
       MessageBox(format == AngleFormat::Radians ? kRadianSyntax : kDecimalSyntax,
                  Icon::Error);
   }
-  if (status != 1) {
+  if (status != kParseOk) {
     GotoDlgCtrl(id);
     return false;
   }

@@ -175,18 +175,18 @@ bool CSphericalTriangleDlg::ReadThreeAngles(
     MessageBox(kNoFormat, Icon::Warning);
     return false;
   }
-  for (int k = 0; k < 3; ++k) {
+  for (std::size_t k = 0; k < 3; ++k) {
     double value = 0.0;
-    int status = format == AngleFormat::SexagesimalDegrees
+    ParseStatus status = format == AngleFormat::SexagesimalDegrees
                      ? ParseSexagesimal(*texts[k], value)
                      : ParseDecimalField(*texts[k], value);
-    if (status == 0) {
+    if (status == kParseSyntax) {
       MessageBox(format == AngleFormat::SexagesimalDegrees ? kSexagesimalSyntax
                  : format == AngleFormat::Radians          ? kRadianSyntax
                                                            : kDecimalSyntax,
                  Icon::Error);
     }
-    if (status != 1) {
+    if (status != kParseOk) {
       GotoDlgCtrl(ids[k]);
       return false;
     }
@@ -223,7 +223,7 @@ bool CSphericalTriangleDlg::BeginPress(int button, const Ids& ids,
 void CSphericalTriangleDlg::Put(AngleFormat format, const Ids& ids,
                                 const Values& values, bool colonForm) {
   std::array<std::string, 3> texts = WriteThreeAngles(format, values);
-  for (int k = 0; k < 3; ++k)
+  for (std::size_t k = 0; k < 3; ++k)
     texts_[ids[k]] = colonForm ? ToColonForm(texts[k]) : texts[k];
 }
 

@@ -89,7 +89,8 @@ DateStatusPair ReadDateTimeAsJulianDay(const std::string& date,
   double hours = 0.0;
   status.time = ParseTimeField(time, hours);
   if (status.date == kParseOk && status.time == kParseOk) {
-    std::int64_t y1 = month < 3 ? std::int64_t{year} - 1 : year;
+    // A year of 32 bits is exact as a double.
+    const double y1 = static_cast<double>(month < 3 ? std::int64_t{year} - 1 : year);
     // Julian calendar before 15 October 1582 (the text year.mmdd compared
     // with 1582.1015 in the original rule).
     bool julian = year < 1582 || (year == 1582 && month * 100 + day < 1015);
@@ -120,15 +121,19 @@ CalendarDate JulianDayToCalendar(JulianDay jd) {
   c.f = (jd + 0.5) - static_cast<double>(c.z);
   std::int64_t a = c.z;
   if (c.z >= 2299161) {
-    auto alpha = static_cast<std::int64_t>((c.z - 1867216.25) / 36524.25);
+    auto alpha =
+        static_cast<std::int64_t>((static_cast<double>(c.z) - 1867216.25) / 36524.25);
     a = c.z + 1 + alpha - alpha / 4;
   }
   std::int64_t b = a + 1524;
-  auto cc = static_cast<std::int64_t>((b - 122.1) / 365.25);
-  auto d = static_cast<std::int64_t>(365.25 * cc);
-  auto e = static_cast<std::int64_t>((b - d) / 30.6001);
+  // Below 1e15 every one of these whole numbers is exact as a double.
+  auto cc = static_cast<std::int64_t>((static_cast<double>(b) - 122.1) / 365.25);
+  auto d = static_cast<std::int64_t>(365.25 * static_cast<double>(cc));
+  auto e = static_cast<std::int64_t>(static_cast<double>(b - d) / 30.6001);
   c.dayWithFraction =
-      static_cast<double>(b - d - static_cast<std::int64_t>(30.6001 * e)) + c.f;
+      static_cast<double>(b - d -
+                          static_cast<std::int64_t>(30.6001 * static_cast<double>(e))) +
+      c.f;
   c.day = static_cast<std::int64_t>(c.dayWithFraction);
   c.month = e < 14 ? e - 1 : e - 13;
   c.year = c.month > 2 ? cc - 4716 : cc - 4715;
