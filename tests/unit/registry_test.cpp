@@ -1,0 +1,107 @@
+// Registration of the forms and the headless driver's lookup: a duplicate or
+// missing form is named, every required form opens under its own id, and
+// deep nesting ends in an error instead of exhausting the stack.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+
+#include "app/CalculatorMenu.h"
+#include "app/ScriptHost.h"
+
+namespace {
+
+struct ScriptRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+ScriptRun RunScript(const std::string& script) {
+  std::istringstream in(script);
+  std::ostringstream out, err;
+  int status = RunFormScript(in, out, err);
+  return {status, out.str(), err.str()};
+}
+
+// Runs in a fresh directory, without a site file.
+class InEmptyDirectory : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    previous_ = std::filesystem::current_path();
+    char pattern[] = "/tmp/zenko-registry-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    dir_ = pattern;
+    std::filesystem::current_path(dir_);
+  }
+  void TearDown() override {
+    std::filesystem::current_path(previous_);
+    std::filesystem::remove_all(dir_);
+  }
+  std::filesystem::path previous_, dir_;
+};
+
+FormFactory MenuFactory() {
+  return [](CDialog* owner) -> std::unique_ptr<CDialog> {
+    return std::make_unique<CalculatorMenu>(owner);
+  };
+}
+
+TEST(FormRegistry, NamesDuplicatesAndMissingForms) {
+  FormRegistry registry;
+  registry.Add(102, MenuFactory());
+  EXPECT_EQ(registry.Problems({102}), "");
+  registry.Add(102, MenuFactory());
+  EXPECT_EQ(registry.Problems({102, 131, 164}),
+            "formulaire 102 enregistré deux fois\n"
+            "formulaire 131 absent de ce programme\n"
+            "formulaire 164 absent de ce programme\n");
+  EXPECT_EQ(registry.Ids(), std::vector<int>{102});
+  EXPECT_EQ(registry.Create(131, nullptr), nullptr);
+  EXPECT_NE(registry.Create(102, nullptr), nullptr);
+}
+
+TEST(FormRegistry, TheProgramHoldsTheMenuAndItsTenCalculators) {
+  const std::vector<int> required = CalculatorMenu::RequiredForms();
+  EXPECT_EQ(required, (std::vector<int>{102, 131, 143, 146, 144, 130, 135, 129, 132,
+                                        134, 164}));
+  EXPECT_EQ(Forms().Problems(required), "");
+  for (int id : required) {
+    std::unique_ptr<CDialog> form = CreateForm(id, nullptr);
+    ASSERT_NE(form, nullptr) << id;
+    EXPECT_EQ(form->Template().id, id);
+  }
+}
+
+TEST_F(InEmptyDirectory, EveryRequiredFormOpensThroughTheScriptLookup) {
+  for (int id : CalculatorMenu::RequiredForms()) {
+    ScriptRun run = RunScript("open " + std::to_string(id) + "\nkey escape\n");
+    EXPECT_EQ(run.status, 0) << id << run.err;
+    EXPECT_EQ(run.err, "") << id;
+    const std::string last = id == 102 ? "exit\n" : "close cancel\n";
+    ASSERT_GE(run.out.size(), last.size()) << id;
+    EXPECT_EQ(run.out.substr(run.out.size() - last.size()), last) << id << run.out;
+  }
+}
+
+TEST_F(InEmptyDirectory, DeepNestingEndsWithAnErrorNotACrash) {
+  // Enough nested forms to exhaust the stack without a limit.
+  std::string deep;
+  for (int i = 0; i < 10200; ++i) deep += "open 164\n";
+  ScriptRun run = RunScript(deep);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "error: too many nested forms (at most 64)\n");
+
+  // 64 forms at once are still served.
+  std::string fine;
+  for (int i = 0; i < 64; ++i) fine += "open 164\n";
+  fine += "get 1095\n";
+  run = RunScript(fine);
+  EXPECT_EQ(run.status, 0) << run.err;
+  // Forms opened by the script itself are not announced.
+  EXPECT_EQ(run.out, "1095=\n");
+}
+
+}  // namespace
