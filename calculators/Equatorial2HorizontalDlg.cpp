@@ -106,7 +106,7 @@ const FormTemplate& CEquatorial2HorizontalDlg::Form() {
 // The precession form's title is "Précession des équinoxes et mouvements
 // propres"; the menu's begins with "U".
 bool CEquatorial2HorizontalDlg::OpenedFromPrecession() const {
-  return Owner() != nullptr && OwnerTitle().rfind("P", 0) == 0;
+  return Owner() != nullptr && OwnerTitle().rfind('P', 0) == 0;
 }
 
 void CEquatorial2HorizontalDlg::OnInitDialog() {

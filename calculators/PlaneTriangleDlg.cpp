@@ -39,12 +39,6 @@ const int kFields[] = {kSideA,       kSideB,       kSideC,       kAngleA,
 const char kNoFormat[] =
     "Précisez le format des données angulaires :\ndegrés décimaux, degrés "
     "sexagésimaux ou radians.";
-const char kDecimalSyntax[] =
-    "Erreur de saisie :\nle format est xxx.xxx\n\nRecommencez !";
-const char kSexagesimalSyntax[] =
-    "Erreur de saisie :\nle format est xxx:xx:xx.x\n\nRecommencez !";
-const char kRadianSyntax[] =
-    "Erreur de saisie :\nle format est x.xxxxx\n\nRecommencez !";
 const char kNegativeSide[] =
     "Erreur :\nToutes les données doivent être positives.\n\nRecommencez !";
 const char kDegreeRange[] =
@@ -130,7 +124,7 @@ FormTemplate MakeForm() {
 
 }  // namespace
 
-CPlaneTriangleDlg::CPlaneTriangleDlg(CDialog* owner) : CDialog(Form(), owner) {
+CPlaneTriangleDlg::CPlaneTriangleDlg(CDialog* owner) : CTriangleDlg(Form(), owner) {
   for (int id : kFields) BindText(id, texts_[id]);
   OnButton(kAngleSideSide, [this] { OnAngleSideSide(); });
   OnButton(kSideAngleAngle, [this] { OnSideAngleAngle(); });
@@ -147,9 +141,7 @@ const FormTemplate& CPlaneTriangleDlg::Form() {
 
 bool CPlaneTriangleDlg::ReadSide(const std::string& text, int id,
                                  double& value) {
-  ParseStatus status = ParseDecimalField(text, value);
-  if (status == kParseSyntax) MessageBox(kDecimalSyntax, Icon::Error);
-  if (status != kParseOk) {
+  if (ParseInFormat(AngleFormat::DecimalDegrees, text, value) != kParseOk) {
     GotoDlgCtrl(id);
     return false;
   }
@@ -169,17 +161,7 @@ bool CPlaneTriangleDlg::ReadAngle(AngleFormat format, const std::string& text,
     return false;
   }
   double value = 0.0;
-  ParseStatus status = kParseSyntax;
-  if (format == AngleFormat::SexagesimalDegrees) {
-    status = ParseSexagesimal(text, value);
-    if (status == kParseSyntax) MessageBox(kSexagesimalSyntax, Icon::Error);
-  } else {
-    status = ParseDecimalField(text, value);
-    if (status == kParseSyntax)
-      MessageBox(format == AngleFormat::Radians ? kRadianSyntax : kDecimalSyntax,
-                 Icon::Error);
-  }
-  if (status != kParseOk) {
+  if (ParseInFormat(format, text, value) != kParseOk) {
     GotoDlgCtrl(id);
     return false;
   }
@@ -207,8 +189,7 @@ void CPlaneTriangleDlg::WriteSide(int id, double value) {
 
 AngleFormat CPlaneTriangleDlg::BeginPress(int button) {
   UpdateData(true);
-  const AngleFormat format = triangle::FormatOfButton(
-      GetCheckedRadioButton(kDecimal, kSexagesimal), kDecimal, kSexagesimal, kRadians);
+  const AngleFormat format = CheckedFormat(kDecimal, kSexagesimal, kRadians);
   // Enter repeats the last computation, even one that failed.
   SetDefID(button);
   return format;

@@ -44,12 +44,6 @@ const int kFields[] = {kSideA,       kSideB,       kSideC,       kAngleA,
 const char kNoFormat[] =
     "Précisez le format des données :\ndegrés décimaux, degrés sexagésimaux "
     "ou radians.";
-const char kDecimalSyntax[] =
-    "Erreur de saisie :\nle format est xxx.xxx\n\nRecommencez !";
-const char kSexagesimalSyntax[] =
-    "Erreur de saisie :\nle format est xxx:xx:xx.x\n\nRecommencez !";
-const char kRadianSyntax[] =
-    "Erreur de saisie :\nle format est x.xxxxx\n\nRecommencez !";
 const char kDegreeRange[] =
     "Erreur :\nToutes les données doivent être\ncomprises entre 0° et "
     "360°.\n\nRecommencez!";
@@ -149,7 +143,7 @@ FormTemplate MakeForm() {
 }  // namespace
 
 CSphericalTriangleDlg::CSphericalTriangleDlg(CDialog* owner)
-    : CDialog(Form(), owner) {
+    : CTriangleDlg(Form(), owner) {
   for (int id : kFields) BindText(id, texts_[id]);
   OnButton(kAngleSideSide, [this] { OnAngleSideSide(); });
   OnButton(kSideAngleAngle, [this] { OnSideAngleAngle(); });
@@ -177,16 +171,7 @@ bool CSphericalTriangleDlg::ReadThreeAngles(
   }
   for (std::size_t k = 0; k < 3; ++k) {
     double value = 0.0;
-    ParseStatus status = format == AngleFormat::SexagesimalDegrees
-                     ? ParseSexagesimal(*texts[k], value)
-                     : ParseDecimalField(*texts[k], value);
-    if (status == kParseSyntax) {
-      MessageBox(format == AngleFormat::SexagesimalDegrees ? kSexagesimalSyntax
-                 : format == AngleFormat::Radians          ? kRadianSyntax
-                                                           : kDecimalSyntax,
-                 Icon::Error);
-    }
-    if (status != kParseOk) {
+    if (ParseInFormat(format, *texts[k], value) != kParseOk) {
       GotoDlgCtrl(ids[k]);
       return false;
     }
@@ -212,8 +197,7 @@ std::array<std::string, 3> CSphericalTriangleDlg::WriteThreeAngles(
 bool CSphericalTriangleDlg::BeginPress(int button, const Ids& ids,
                                        AngleFormat& format, Values& values) {
   UpdateData(true);
-  format = triangle::FormatOfButton(GetCheckedRadioButton(kDecimal, kSexagesimal),
-                                    kDecimal, kSexagesimal, kRadians);
+  format = CheckedFormat(kDecimal, kSexagesimal, kRadians);
   // Enter repeats the last computation, even one that failed.
   SetDefID(button);
   return ReadThreeAngles(format, {&texts_[ids[0]], &texts_[ids[1]], &texts_[ids[2]]},
