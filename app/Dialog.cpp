@@ -40,16 +40,18 @@ const SexagesimalRule kDeclinationRule = {
 Platform* Platform::Current() { return CurrentPlatform(); }
 
 Platform* Platform::Install(Platform* platform) {
+  static MessageHandler outside;  // the library's handler while no platform runs
   Platform* previous = CurrentPlatform();
   CurrentPlatform() = platform;
   // The library shows its few messages through the one handler it knows;
-  // only this layer sets it, so that every box reaches the platform.
-  if (platform) {
-    SetMessageHandler([](const std::string& text, Icon icon) {
+  // while a platform runs, this layer sets it, so that every box reaches
+  // the platform.
+  if (platform && !previous) {
+    outside = SetMessageHandler([](const std::string& text, Icon icon) {
       if (Platform* current = Platform::Current()) current->ShowMessageBox(text, icon);
     });
-  } else {
-    SetMessageHandler(nullptr);
+  } else if (!platform && previous) {
+    SetMessageHandler(std::exchange(outside, nullptr));
   }
   return previous;
 }
@@ -313,10 +315,10 @@ std::vector<int> FormRegistry::Ids() const {
 std::string FormRegistry::Problems(const std::vector<int>& required) const {
   std::string problems;
   for (int id : duplicates_)
-    problems += Format("formulaire %d enregistré deux fois\n", id);
+    problems += Format("form %d is registered twice\n", id);
   for (int id : required)
     if (factories_.count(id) == 0)
-      problems += Format("formulaire %d absent de ce programme\n", id);
+      problems += Format("form %d is missing from this program\n", id);
   return problems;
 }
 

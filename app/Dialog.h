@@ -189,7 +189,7 @@ class FormRegistry {
   std::unique_ptr<CDialog> Create(int templateId, CDialog* owner) const;
   std::vector<int> Ids() const;
   // Empty when every required form is present exactly once; otherwise one
-  // line per duplicate or missing form, in French.
+  // line per duplicate or missing form.
   std::string Problems(const std::vector<int>& required) const;
 
  private:

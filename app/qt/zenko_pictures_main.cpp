@@ -5,13 +5,20 @@
 #include <QIcon>
 #include <clocale>
 #include <cstdio>
+#include <string>
 
+#include "app/CalculatorMenu.h"
 #include "app/qt/FormPicture.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: zenko-pictures DIR\n");
     return 2;
+  }
+  const std::string problems = Forms().Problems(CalculatorMenu::RequiredForms());
+  if (!problems.empty()) {
+    std::fprintf(stderr, "zenko-pictures: %s", problems.c_str());
+    return 1;
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);

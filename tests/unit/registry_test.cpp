@@ -55,9 +55,9 @@ TEST(FormRegistry, NamesDuplicatesAndMissingForms) {
   EXPECT_EQ(registry.Problems({102}), "");
   registry.Add(102, MenuFactory());
   EXPECT_EQ(registry.Problems({102, 131, 164}),
-            "formulaire 102 enregistré deux fois\n"
-            "formulaire 131 absent de ce programme\n"
-            "formulaire 164 absent de ce programme\n");
+            "form 102 is registered twice\n"
+            "form 131 is missing from this program\n"
+            "form 164 is missing from this program\n");
   EXPECT_EQ(registry.Ids(), std::vector<int>{102});
   EXPECT_EQ(registry.Create(131, nullptr), nullptr);
   EXPECT_NE(registry.Create(102, nullptr), nullptr);
