@@ -2,46 +2,14 @@
 // missing form is named, every required form opens under its own id, and
 // deep nesting ends in an error instead of exhausting the stack.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/CalculatorMenu.h"
-#include "app/ScriptHost.h"
+#include "tests/unit/ScriptRun.h"
 
 namespace {
-
-struct ScriptRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-ScriptRun RunScript(const std::string& script) {
-  std::istringstream in(script);
-  std::ostringstream out, err;
-  int status = RunFormScript(in, out, err);
-  return {status, out.str(), err.str()};
-}
-
-// Runs in a fresh directory, without a site file.
-class InEmptyDirectory : public ::testing::Test {
- protected:
-  void SetUp() override {
-    previous_ = std::filesystem::current_path();
-    char pattern[] = "/tmp/zenko-registry-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-    std::filesystem::current_path(dir_);
-  }
-  void TearDown() override {
-    std::filesystem::current_path(previous_);
-    std::filesystem::remove_all(dir_);
-  }
-  std::filesystem::path previous_, dir_;
-};
 
 FormFactory MenuFactory() {
   return [](CDialog* owner) -> std::unique_ptr<CDialog> {
@@ -75,7 +43,7 @@ TEST(FormRegistry, TheProgramHoldsTheMenuAndItsTenCalculators) {
   }
 }
 
-TEST_F(InEmptyDirectory, EveryRequiredFormOpensThroughTheScriptLookup) {
+TEST_F(ScriptDriver, EveryRequiredFormOpensThroughTheScriptLookup) {
   for (int id : CalculatorMenu::RequiredForms()) {
     ScriptRun run = RunScript("open " + std::to_string(id) + "\nkey escape\n");
     EXPECT_EQ(run.status, 0) << id << run.err;
@@ -86,7 +54,7 @@ TEST_F(InEmptyDirectory, EveryRequiredFormOpensThroughTheScriptLookup) {
   }
 }
 
-TEST_F(InEmptyDirectory, DeepNestingEndsWithAnErrorNotACrash) {
+TEST_F(ScriptDriver, DeepNestingEndsWithAnErrorNotACrash) {
   // Enough nested forms to exhaust the stack without a limit.
   std::string deep;
   for (int i = 0; i < 10200; ++i) deep += "open 164\n";
