@@ -207,7 +207,7 @@ int ScriptPlatform::RunModal(CDialog& dialog) {
     return window.result_;
   });
   windows_.pop_back();
-  if (dialog.Template().id == 102) {
+  if (dialog.Template().id == CalculatorMenu::Form().id) {
     Print("exit");
   } else {
     Print(window.result_ == IDOK ? "close ok" : "close cancel");
