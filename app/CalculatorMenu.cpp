@@ -77,6 +77,12 @@ int CalculatorMenu::CalculatorOf(int radioId) {
   return 0;
 }
 
+std::vector<int> CalculatorMenu::RequiredForms() {
+  std::vector<int> ids = {Form().id};
+  for (const Entry& e : kEntries) ids.push_back(e.form);
+  return ids;
+}
+
 void CalculatorMenu::OnOK() {
   int form = CalculatorOf(GetCheckedRadioButton(1000, 1130));
   if (form == 0) return;
@@ -103,5 +109,5 @@ const FormTemplate& AboutBox::Form() {
   return form;
 }
 
-ZENKO_REGISTER_FORM(102, CalculatorMenu)
-ZENKO_REGISTER_FORM(100, AboutBox)
+ZENKO_REGISTER_FORM(CalculatorMenu)
+ZENKO_REGISTER_FORM(AboutBox)

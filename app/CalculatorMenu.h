@@ -1,5 +1,7 @@
 // The main window: the list of calculators, and the about box.
 #pragma once
+#include <vector>
+
 #include "app/Dialog.h"
 
 class CalculatorMenu : public CDialog {
@@ -12,6 +14,8 @@ class CalculatorMenu : public CDialog {
   static const FormTemplate& Form();
   // Template of the calculator opened by a menu entry; 0 for none.
   static int CalculatorOf(int radioId);
+  // The forms every program must hold: the menu and its ten calculators.
+  static std::vector<int> RequiredForms();
 };
 
 class AboutBox : public CDialog {

@@ -1,9 +1,11 @@
 #include "app/Dialog.h"
 
 #include <cmath>
+#include <utility>
 
 #include "app/Clock.h"
 #include "textfmt/Parse.h"
+#include "textfmt/Printf.h"
 
 namespace {
 Platform*& CurrentPlatform() {
@@ -11,18 +13,57 @@ Platform*& CurrentPlatform() {
   return platform;
 }
 
-std::map<int, FormFactory>& Registry() {
-  static std::map<int, FormFactory> registry;
-  return registry;
-}
+const char kPointCount[] = "Entrez un nombre de points compris entre 2 et 5.";
+const char kDuplicateMoment[] =
+    "Étourdi ! Vous avez entré deux fois les mêmes\ndates et heures, en "
+    "positions %d et %d .";
 }  // namespace
+
+const SexagesimalRule kLongitudeRule = {
+    "Erreur de saisie de la longitude :\nle format est ±ddd:mm:ss\n\n"
+    "Recommencez !",
+    180.0,
+    "Vous avez entré une valeur non valide pour la longitude.\nCelle-ci "
+    "doit être comprise entre -180 et 180 degrés."};
+const SexagesimalRule kLatitudeRule = {
+    "Erreur de saisie de la latitude :\nle format est ±dd:mm:ss\n\n"
+    "Recommencez !",
+    90.0,
+    "Vous avez entré une valeur non valide pour la latitude.\nCelle-ci "
+    "doit être comprise entre -90 et 90 degrés."};
+const SexagesimalRule kDeclinationRule = {
+    "Erreur de saisie de la déclinaison :\nle format est ±dd:mm:ss\n\n"
+    "Recommencez !",
+    90.0,
+    "Vous avez entré une valeur non valide pour la déclinaison.\nCelle-ci "
+    "doit être comprise entre -90 et 90 degrés."};
 
 Platform* Platform::Current() { return CurrentPlatform(); }
 
 Platform* Platform::Install(Platform* platform) {
+  static MessageHandler outside;  // the library's handler while no platform runs
   Platform* previous = CurrentPlatform();
   CurrentPlatform() = platform;
+  // The library shows its few messages through the one handler it knows;
+  // while a platform runs, this layer sets it, so that every box reaches
+  // the platform.
+  if (platform && !previous) {
+    outside = SetMessageHandler([](const std::string& text, Icon icon) {
+      if (Platform* current = Platform::Current()) current->ShowMessageBox(text, icon);
+    });
+  } else if (!platform && previous) {
+    SetMessageHandler(std::exchange(outside, nullptr));
+  }
   return previous;
+}
+
+int RunAttached(CDialog& dialog, DialogHost& window,
+                const std::function<int()>& modalLoop) {
+  dialog.Attach(&window);
+  dialog.OnInitDialog();
+  const int result = modalLoop();
+  dialog.Attach(nullptr);
+  return result;
 }
 
 CDialog::CDialog(const FormTemplate& form, CDialog* owner)
@@ -138,7 +179,7 @@ void CDialog::GotoDlgCtrl(int id) {
 }
 
 void CDialog::MessageBox(const std::string& text, Icon icon) {
-  ShowMessage(text, icon);
+  if (Platform* platform = Platform::Current()) platform->ShowMessageBox(text, icon);
 }
 
 void CDialog::EndDialog(int result) {
@@ -196,31 +237,127 @@ bool CDialog::CheckFinite(std::initializer_list<double> values) {
 bool CDialog::ReadDateAndTime(const std::string& date, const std::string& time,
                               int dateId, int timeId, JulianDay& jd, bool* epoch) {
   DateStatusPair status = ReadDateTimeAsJulianDay(date, time, jd);
-  if (status.date <= 0) {
+  if (status.date != kParseOk && status.date != kParseEpoch) {
     GotoDlgCtrl(dateId);
     return false;
   }
-  if (status.date != 2 && status.time != 1) {
+  if (status.date != kParseEpoch && status.time != kParseOk) {
     GotoDlgCtrl(timeId);
     return false;
   }
-  if (epoch) *epoch = status.date == 2;
+  if (epoch) *epoch = status.date == kParseEpoch;
   return true;
 }
 
+bool CDialog::ReadSexagesimalField(const std::string& text, int id,
+                                   const SexagesimalRule& rule, double& value) {
+  const ParseStatus status = ParseSexagesimal(text, value);
+  bool ok = status == kParseOk;
+  if (status == kParseSyntax) MessageBox(rule.formatMessage, Icon::Error);
+  if (ok && rule.rangeMessage && std::fabs(value) > rule.bound) {
+    MessageBox(rule.rangeMessage, Icon::Error);
+    ok = false;
+  }
+  if (!ok) GotoDlgCtrl(id);
+  return ok;
+}
+
+bool CDialog::CheckJulianDayForDate(double jd) {
+  if (jd < 0.0) {
+    MessageBox(
+        "Le programme ne peut (provisoirement?) calculer\nla date pour un "
+        "jour julien négatif.",
+        Icon::Warning);
+    return false;
+  }
+  if (!(jd < kLargestJulianDay)) {
+    MessageBox(
+        "Le programme ne peut calculer\nla date pour un jour julien aussi "
+        "grand.",
+        Icon::Warning);
+    return false;
+  }
+  return true;
+}
+
+bool CDialog::ReadPointMoments(int n, int pointsId, const std::string* dates,
+                               const std::string* times, int (*dateId)(int),
+                               int (*timeId)(int), double* x) {
+  if (n < 2 || n > 5) {
+    MessageBox(kPointCount, Icon::Warning);
+    GotoDlgCtrl(pointsId);
+    return false;
+  }
+  for (int r = 0; r < n; ++r) {
+    if (!ReadDateAndTime(dates[r], times[r], dateId(r), timeId(r), x[r])) return false;
+  }
+  for (int i = 1; i < n; ++i) {
+    for (int j = 0; j < i; ++j) {
+      if (x[i] - x[j] == 0) {
+        MessageBox(Format(kDuplicateMoment, j + 1, i + 1), Icon::Warning);
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+bool CDialog::ReadPointValues(bool decimal, const std::string* texts, int n,
+                              const std::function<int(int)>& fieldId,
+                              const std::string& decimalSyntax,
+                              const std::string& sexagesimalSyntax,
+                              double* values) {
+  for (int r = 0; r < n; ++r) {
+    const ParseStatus status = decimal ? ParseDecimalField(texts[r], values[r])
+                                       : ParseSexagesimal(texts[r], values[r]);
+    if (status == kParseOk) continue;
+    if (status == kParseSyntax)
+      MessageBox(decimal ? decimalSyntax : sexagesimalSyntax, Icon::Error);
+    GotoDlgCtrl(fieldId(r));
+    return false;
+  }
+  return true;
+}
+
+void FormRegistry::Add(int templateId, FormFactory factory) {
+  if (!factories_.emplace(templateId, std::move(factory)).second)
+    duplicates_.push_back(templateId);
+}
+
+std::unique_ptr<CDialog> FormRegistry::Create(int templateId, CDialog* owner) const {
+  auto found = factories_.find(templateId);
+  if (found == factories_.end()) return nullptr;
+  return found->second(owner);
+}
+
+std::vector<int> FormRegistry::Ids() const {
+  std::vector<int> ids;
+  for (const auto& entry : factories_) ids.push_back(entry.first);
+  return ids;
+}
+
+std::string FormRegistry::Problems(const std::vector<int>& required) const {
+  std::string problems;
+  for (int id : duplicates_)
+    problems += Format("form %d is registered twice\n", id);
+  for (int id : required)
+    if (factories_.count(id) == 0)
+      problems += Format("form %d is missing from this program\n", id);
+  return problems;
+}
+
+FormRegistry& Forms() {
+  static FormRegistry registry;
+  return registry;
+}
+
 bool RegisterForm(int templateId, FormFactory factory) {
-  Registry()[templateId] = std::move(factory);
+  Forms().Add(templateId, std::move(factory));
   return true;
 }
 
 std::unique_ptr<CDialog> CreateForm(int templateId, CDialog* owner) {
-  auto found = Registry().find(templateId);
-  if (found == Registry().end()) return nullptr;
-  return found->second(owner);
+  return Forms().Create(templateId, owner);
 }
 
-std::vector<int> RegisteredForms() {
-  std::vector<int> ids;
-  for (const auto& entry : Registry()) ids.push_back(entry.first);
-  return ids;
-}
+std::vector<int> RegisteredForms() { return Forms().Ids(); }

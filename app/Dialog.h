@@ -42,10 +42,34 @@ class Platform {
   // Opens a help address such as "Zenko.chm::/JulianDay_frameset.htm" or
   // "Zenko.chm"; failures are silent.
   virtual void OpenHelp(const std::string& address) = 0;
+  // A modal box with one OK button; returns when it is acknowledged. The
+  // forms' boxes and the library's own messages all arrive here.
+  virtual void ShowMessageBox(const std::string& text, Icon icon) = 0;
 
   static Platform* Current();
-  static Platform* Install(Platform* platform);  // returns the previous one
+  // Makes platform the current one (nullptr for none) and routes the
+  // library's messages to it; returns the previous one.
+  static Platform* Install(Platform* platform);
 };
+
+// The part every host's RunModal shares: attaches the form to the window
+// the host made for it, initialises it, runs the host's modal loop (which
+// returns the form's result) and detaches the form again.
+int RunAttached(CDialog& dialog, DialogHost& window,
+                const std::function<int()>& modalLoop);
+
+// A sexagesimal input: the message for a syntax error, the largest
+// magnitude accepted (none when rangeMessage is null) and the message
+// beyond it.
+struct SexagesimalRule {
+  const char* formatMessage;
+  double bound;
+  const char* rangeMessage;
+};
+// The rules several forms share, with their texts.
+extern const SexagesimalRule kLongitudeRule;    // ±ddd:mm:ss, within 180°
+extern const SexagesimalRule kLatitudeRule;     // ±dd:mm:ss, within 90°
+extern const SexagesimalRule kDeclinationRule;  // ±dd:mm:ss, within 90°
 
 class CDialog {
  public:
@@ -130,6 +154,33 @@ class CDialog {
   bool ReadDateAndTime(const std::string& date, const std::string& time, int dateId,
                        int timeId, JulianDay& jd, bool* epoch = nullptr);
 
+  // Reads a sexagesimal field by its rule: the format message after a
+  // syntax error, the range message beyond the bound, then the focus on
+  // the field; returns false after any failure (an empty field only moves
+  // the focus).
+  bool ReadSexagesimalField(const std::string& text, int id,
+                            const SexagesimalRule& rule, double& value);
+
+  // Whether a date can be computed for this Julian Day; otherwise shows
+  // the warning for a negative or a too large one and returns false (the
+  // caller decides on the focus).
+  bool CheckJulianDayForDate(double jd);
+
+  // The table of points of the interpolation forms. Checks the number of
+  // points (2 to 5; otherwise the message and the focus on pointsId), reads
+  // the first n dates and times as Julian Days into x, and refuses two
+  // equal moments, naming their rows. False after a failure.
+  bool ReadPointMoments(int n, int pointsId, const std::string* dates,
+                        const std::string* times, int (*dateId)(int),
+                        int (*timeId)(int), double* x);
+  // Reads the first n values of a column, decimal or sexagesimal; a syntax
+  // error shows the matching message; any failure focuses the row's field
+  // (fieldId(row)) and returns false.
+  bool ReadPointValues(bool decimal, const std::string* texts, int n,
+                       const std::function<int(int)>& fieldId,
+                       const std::string& decimalSyntax,
+                       const std::string& sexagesimalSyntax, double* values);
+
  private:
   // The text a control is given: a result loses the sign of a negative zero.
   std::string ShownText(int id, const std::string& text) const;
@@ -144,17 +195,35 @@ class CDialog {
   NowFieldIds nowFields_;
 };
 
-// Forms by template id, registered by each form's own source file.
+// Forms by template id.
 using FormFactory = std::function<std::unique_ptr<CDialog>(CDialog* owner)>;
+class FormRegistry {
+ public:
+  // Records the form; a second form with the same id is remembered as a
+  // duplicate (the first one stays).
+  void Add(int templateId, FormFactory factory);
+  std::unique_ptr<CDialog> Create(int templateId, CDialog* owner) const;
+  std::vector<int> Ids() const;
+  // Empty when every required form is present exactly once; otherwise one
+  // line per duplicate or missing form.
+  std::string Problems(const std::vector<int>& required) const;
+
+ private:
+  std::map<int, FormFactory> factories_;
+  std::vector<int> duplicates_;
+};
+// The program's registry, filled by each form's own source file.
+FormRegistry& Forms();
 bool RegisterForm(int templateId, FormFactory factory);
 std::unique_ptr<CDialog> CreateForm(int templateId, CDialog* owner);
 std::vector<int> RegisteredForms();
 
-// Registration from a template and a form class taking (CDialog* owner).
-#define ZENKO_REGISTER_FORM(ID, CLASS)                                     \
+// Registration of a form class taking (CDialog* owner); the id is the one
+// of the class's template (CLASS::Form()).
+#define ZENKO_REGISTER_FORM(CLASS)                                         \
   namespace {                                                              \
   const bool registered_##CLASS = RegisterForm(                            \
-      ID, [](CDialog* owner) -> std::unique_ptr<CDialog> {                 \
+      CLASS::Form().id, [](CDialog* owner) -> std::unique_ptr<CDialog> {   \
         return std::make_unique<CLASS>(owner);                             \
       });                                                                  \
   }

@@ -97,16 +97,16 @@ struct FormTemplate {
   std::vector<SysMenuEntry> sysMenu;
   std::vector<Hint> hints;       // tooltips of the input fields
 
-  const Hint* FindHint(int id) const {
+  const Hint* FindHint(int controlId) const {
     for (const Hint& h : hints)
-      if (h.id == id) return &h;
+      if (h.id == controlId) return &h;
     return nullptr;
   }
 
-  const Control* Find(int id) const {
-    if (id == kStatic) return nullptr;
+  const Control* Find(int controlId) const {
+    if (controlId == kStatic) return nullptr;
     for (const Control& c : controls)
-      if (c.id == id) return &c;
+      if (c.id == controlId) return &c;
     return nullptr;
   }
 

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/CalculatorMenu.h"
 #include "app/Clock.h"
 #include "app/Dialog.h"
 #include "textfmt/Bytes.h"
@@ -21,6 +22,8 @@
 namespace {
 
 const char kSiteFile[] = "Zenko.loc";
+// Forms open at once, the menu included; far more than any use needs.
+constexpr std::size_t kMaxOpenForms = 64;
 
 std::string Escape(const std::string& text) {
   std::string out;
@@ -108,7 +111,7 @@ class ScriptPlatform : public Platform {
   void OpenHelp(const std::string& address) override {
     Print("help " + address);
   }
-  void Message(const std::string& text, Icon icon) {
+  void ShowMessageBox(const std::string& text, Icon icon) override {
     Print(std::string("message ") + IconName(icon) + " " + Escape(text));
   }
   void Print(const std::string& line) {
@@ -187,19 +190,25 @@ void ScriptWindow::Focus(int id) { platform_.Print(Format("focus %d", id)); }
 
 int ScriptPlatform::RunModal(CDialog& dialog) {
   if (stopping_) return IDCANCEL;
+  // Each open form holds a frame of the native stack: refuse a depth that
+  // could exhaust it instead of crashing.
+  if (windows_.size() >= kMaxOpenForms) {
+    Fail(Format("too many nested forms (at most %zu)", kMaxOpenForms));
+    return IDCANCEL;
+  }
   if (announce_ && dialog.Owner())
     Print(Format("open %d", dialog.Template().id));
   announce_ = true;
   ScriptWindow window(*this, dialog);
   windows_.push_back(&window);
-  dialog.Attach(&window);
-  dialog.OnInitDialog();
-  while (!window.ended_ && !stopping_) {
-    if (!Step()) stopping_ = true;
-  }
-  dialog.Attach(nullptr);
+  RunAttached(dialog, window, [this, &window] {
+    while (!window.ended_ && !stopping_) {
+      if (!Step()) stopping_ = true;
+    }
+    return window.result_;
+  });
   windows_.pop_back();
-  if (dialog.Template().id == 102) {
+  if (dialog.Template().id == CalculatorMenu::Form().id) {
     Print("exit");
   } else {
     Print(window.result_ == IDOK ? "close ok" : "close cancel");
@@ -368,16 +377,16 @@ void ScriptPlatform::SiteShow() {
 
 int RunFormScript(std::istream& in, std::ostream& out, std::ostream& err,
                   ResultObserver observer) {
+  const std::string problems = Forms().Problems(CalculatorMenu::RequiredForms());
+  if (!problems.empty()) {
+    err << "error: " << problems;
+    return 2;
+  }
   ScriptPlatform platform(in, out, err, std::move(observer));
   // The system clock until a `clock` command fixes it.
   ClockSource previousClock = SetClockSource({});
   Platform* previousPlatform = Platform::Install(&platform);
-  MessageHandler previousHandler = SetMessageHandler(
-      [&platform](const std::string& text, Icon icon) {
-        platform.Message(text, icon);
-      });
   int status = platform.Run();
-  SetMessageHandler(previousHandler);
   Platform::Install(previousPlatform);
   SetClockSource(std::move(previousClock));
   return status;

@@ -40,7 +40,7 @@ struct WorkDirectory {
 
 // Rows of distinct dates and times; for 134 a star and a site as well.
 std::vector<std::vector<std::string>> MakeRows(int form, int count) {
-  std::mt19937 rng(form);
+  std::mt19937 rng(static_cast<std::mt19937::result_type>(form));
   auto pick = [&rng](int low, int high) {
     return std::uniform_int_distribution<int>(low, high)(rng);
   };

@@ -46,7 +46,7 @@ void BM_FindZero(benchmark::State& state) {
     ++searches;
   }
   state.counters["iterations/search"] =
-      searches ? static_cast<double>(iterations) / searches : 0.0;
+      searches ? static_cast<double>(iterations) / static_cast<double>(searches) : 0.0;
 }
 
 void BM_FindExtremum(benchmark::State& state) {
@@ -64,7 +64,7 @@ void BM_FindExtremum(benchmark::State& state) {
     ++searches;
   }
   state.counters["iterations/search"] =
-      searches ? static_cast<double>(iterations) / searches : 0.0;
+      searches ? static_cast<double>(iterations) / static_cast<double>(searches) : 0.0;
 }
 
 }  // namespace

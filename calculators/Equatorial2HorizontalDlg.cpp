@@ -1,9 +1,7 @@
 #include "calculators/Equatorial2HorizontalDlg.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "app/HintTexts.h"
+#include "calculators/Astronomy.h"
 #include "calculators/SiteFile.h"
 #include "textfmt/Angles.h"
 #include "textfmt/Calendar.h"
@@ -29,22 +27,17 @@ enum : int {
   kPrecessionFinalEpoch = 1046,
 };
 
-const double kHourToRadian = 0.26179938779916667;
-const double kDegree = 0.01745329252;
-const double kPi = 3.14159265359;
-
-const char kRightAscensionFormat[] =
+// The right ascension is checked against 180 like the longitude, with its
+// own texts.
+const SexagesimalRule kRightAscensionRule = {
     "Erreur de saisie de l'ascension droite :\nle format est "
-    "±hh:mm:ss\n\nRecommencez !";
-const char kDeclinationFormat[] =
-    "Erreur de saisie de la déclinaison :\nle format est "
-    "±dd:mm:ss\n\nRecommencez !";
-const char kLongitudeFormat[] =
-    "Erreur de saisie de la longitude :\nle format est "
-    "±ddd:mm:ss\n\nRecommencez !";
-const char kLatitudeFormat[] =
-    "Erreur de saisie de la latitude :\nle format est "
-    "±dd:mm:ss\n\nRecommencez !";
+    "±hh:mm:ss\n\nRecommencez !",
+    180.0,
+    "Vous avez entré une valeur non valide pour l'ascension droite.\n"
+    "Celle-ci doit être comprise entre -12 et 12 heures."};
+// Messages of the saving of the site coordinates.
+const char* const kLongitudeFormat = kLongitudeRule.formatMessage;
+const char* const kLatitudeFormat = kLatitudeRule.formatMessage;
 
 FormTemplate MakeForm() {
   FormTemplate t;
@@ -120,7 +113,7 @@ const FormTemplate& CEquatorial2HorizontalDlg::Form() {
 // The precession form's title is "Précession des équinoxes et mouvements
 // propres"; the menu's begins with "U".
 bool CEquatorial2HorizontalDlg::OpenedFromPrecession() const {
-  return Owner() != nullptr && OwnerTitle().rfind("P", 0) == 0;
+  return Owner() != nullptr && OwnerTitle().rfind('P', 0) == 0;
 }
 
 void CEquatorial2HorizontalDlg::OnInitDialog() {
@@ -165,60 +158,24 @@ void CEquatorial2HorizontalDlg::OnCancel() {
 
 void CEquatorial2HorizontalDlg::OnCompute() {
   UpdateData(true);
-  struct Check {
-    const std::string& text;
-    int id;
-    const char* format;
-    double bound;
-    const char* range;
-  };
-  const Check checks[] = {
-      {rightAscension_, kRightAscension, kRightAscensionFormat, 180.0,
-       "Vous avez entré une valeur non valide pour l'ascension droite.\n"
-       "Celle-ci doit être comprise entre -12 et 12 heures."},
-      {declination_, kDeclination, kDeclinationFormat, 90.0,
-       "Vous avez entré une valeur non valide pour la déclinaison.\n"
-       "Celle-ci doit être comprise entre -90 et 90 degrés."},
-      {longitude_, kLongitude, kLongitudeFormat, 180.0,
-       "Vous avez entré une valeur non valide pour la longitude.\n"
-       "Celle-ci doit être comprise entre -180 et 180 degrés."},
-      {latitude_, kLatitude, kLatitudeFormat, 90.0,
-       "Vous avez entré une valeur non valide pour la latitude.\n"
-       "Celle-ci doit être comprise entre -90 et 90 degrés."},
-  };
-  double values[4] = {};
-  for (int i = 0; i < 4; ++i) {
-    const Check& c = checks[i];
-    int read = ParseSexagesimal(c.text, values[i]);
-    if (read == 0) MessageBox(c.format, Icon::Error);
-    if (read == 1 && std::fabs(values[i]) > c.bound)
-      MessageBox(c.range, Icon::Error);
-    if (read != 1 || std::fabs(values[i]) > c.bound) {
-      GotoDlgCtrl(c.id);
-      return;
-    }
-  }
-  double alpha = values[0] * kHourToRadian;
-  double delta = values[1] * kDegree;
-  double longitude = values[2] * kDegree;
-  double phi = values[3] * kDegree;
+  double rightAscension = 0.0, declination = 0.0, longitude = 0.0, latitude = 0.0;
+  if (!ReadSexagesimalField(rightAscension_, kRightAscension, kRightAscensionRule,
+                            rightAscension) ||
+      !ReadSexagesimalField(declination_, kDeclination, kDeclinationRule, declination) ||
+      !ReadSexagesimalField(longitude_, kLongitude, kLongitudeRule, longitude) ||
+      !ReadSexagesimalField(latitude_, kLatitude, kLatitudeRule, latitude))
+    return;
 
   JulianDay jd = 0.0;
   bool epoch = false;
   if (!ReadDateAndTime(date_, time_, kDate, kTime, jd, &epoch)) return;
-  double theta = SiderealTimeAtGreenwich(jd) * kPi / 12.0;
-  double h = theta - longitude - alpha;
-  double azimuth = std::atan2(std::sin(h) * std::cos(delta),
-                              std::sin(phi) * std::cos(delta) * std::cos(h) -
-                                  std::cos(phi) * std::sin(delta));
-  // Rounding can push the sine of a star at the zenith just past 1.
-  double sine = std::sin(phi) * std::sin(delta) +
-                std::cos(phi) * std::cos(delta) * std::cos(h);
-  double altitude = std::asin(std::clamp(sine, -1.0, 1.0));
-  if (!CheckFinite({azimuth, altitude})) return;
+  const astro::HorizontalPosition p = astro::EquatorialToHorizontal(
+      astro::HoursToRadians(rightAscension), astro::DegreesToRadians(declination),
+      astro::DegreesToRadians(longitude), astro::DegreesToRadians(latitude), jd);
+  if (!CheckFinite({p.azimuth, p.altitude})) return;
   if (epoch) time_.clear();  // a Julian epoch fixes the time
-  azimuth_ = FormatDegrees(azimuth / kDegree, 0, 180.0);
-  altitude_ = FormatDegrees(altitude / kDegree, 0, 180.0);
+  azimuth_ = FormatDegrees(astro::RadiansToDegrees(p.azimuth), 0, 180.0);
+  altitude_ = FormatDegrees(astro::RadiansToDegrees(p.altitude), 0, 180.0);
   GotoDlgCtrl(IDOK);
   UpdateData(false);
 }
@@ -261,4 +218,4 @@ void CEquatorial2HorizontalDlg::OnSave() {
   siteLatitude_ = latitude.value;
 }
 
-ZENKO_REGISTER_FORM(134, CEquatorial2HorizontalDlg)
+ZENKO_REGISTER_FORM(CEquatorial2HorizontalDlg)

@@ -1,8 +1,7 @@
 #include "calculators/GeocCoordDlg.h"
 
-#include <cmath>
-
 #include "app/HintTexts.h"
+#include "calculators/Astronomy.h"
 #include "textfmt/Angles.h"
 #include "textfmt/Parse.h"
 #include "textfmt/Printf.h"
@@ -55,18 +54,6 @@ FormTemplate MakeForm() {
 
 }  // namespace
 
-GeocentricPosition ComputeGeocentricPosition(double latitude, int height) {
-  const double phi = latitude * 0.01745329252;
-  const double k = height / 6378140.0;  // height in equatorial radii
-  // Reduced latitude. The two-argument form keeps its quadrant at the poles,
-  // where 90 x 0.01745329252 lies just past pi/2 and tan changes sign.
-  const double u = std::atan2(0.99664719 * std::sin(phi), std::cos(phi));
-  const double s = 0.99664719 * std::sin(u) + k * std::sin(phi);
-  const double c = std::cos(u) + k * std::cos(phi);
-  const double rho = std::sqrt(c * c + s * s);
-  return {c, s, rho * 6378140.0, std::atan2(s, c) / 0.01745329252};
-}
-
 std::string FormatEarthRadii(double value) {
   std::string text = Format("%.6lf", value);
   if (text == "-0.000000") text.erase(0, 1);
@@ -94,27 +81,9 @@ void CGeocCoordDlg::OnCompute() {
   if (!UpdateData(true)) return;
 
   double latitude = 0.0;
-  int status = ParseSexagesimal(latitude_, latitude);
-  if (status == 0) {
-    MessageBox(
-        "Erreur de saisie de la latitude :\nle format est ±dd:mm:ss\n\n"
-        "Recommencez !",
-        Icon::Error);
-  }
-  if (status != 1) {
-    GotoDlgCtrl(kLatitude);
-    return;
-  }
-  if (std::fabs(latitude) > 90.0) {
-    MessageBox(
-        "Vous avez entré une valeur non valide pour la latitude.\nCelle-ci "
-        "doit être comprise entre -90 et 90 degrés.",
-        Icon::Error);
-    GotoDlgCtrl(kLatitude);
-    return;
-  }
+  if (!ReadSexagesimalField(latitude_, kLatitude, kLatitudeRule, latitude)) return;
 
-  GeocentricPosition g = ComputeGeocentricPosition(latitude, height_);
+  const astro::GeocentricPosition g = astro::ComputeGeocentricPosition(latitude, height_);
   if (!CheckFinite({g.rhoCos, g.rhoSin, g.distance, g.latitude})) return;
   rhoCos_ = FormatEarthRadii(g.rhoCos);
   rhoSin_ = FormatEarthRadii(g.rhoSin);
@@ -124,4 +93,4 @@ void CGeocCoordDlg::OnCompute() {
   UpdateData(false);
 }
 
-ZENKO_REGISTER_FORM(129, CGeocCoordDlg)
+ZENKO_REGISTER_FORM(CGeocCoordDlg)

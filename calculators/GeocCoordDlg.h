@@ -5,16 +5,6 @@
 
 #include "app/Dialog.h"
 
-struct GeocentricPosition {
-  double rhoCos;    // rho cos phi', equatorial radii
-  double rhoSin;    // rho sin phi', equatorial radii
-  double distance;  // rho, metres
-  double latitude;  // phi', degrees
-};
-
-// latitude in degrees (within -90..90), height in metres.
-GeocentricPosition ComputeGeocentricPosition(double latitude, int height);
-
 // "%.6lf a", without a minus sign on a value that prints as zero.
 std::string FormatEarthRadii(double value);
 

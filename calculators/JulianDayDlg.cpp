@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/HintTexts.h"
+#include "calculators/Astronomy.h"
 #include "textfmt/Angles.h"
 #include "textfmt/Calendar.h"
 #include "textfmt/Parse.h"
@@ -24,10 +25,6 @@ enum : int {
   kComputeDate = 1021,
   kHelp = 1110,
 };
-
-// From here on the day-count conversion no longer keeps whole days exact
-// (past the year 2 700 000).
-constexpr double kLargestJulianDay = 1e9;
 
 FormTemplate MakeForm() {
   FormTemplate t;
@@ -80,18 +77,6 @@ FormTemplate MakeForm() {
 
 }  // namespace
 
-double EquationOfTime(double jd) {
-  double t = (jd - 2451545.0) / 365.25;
-  double m = 6.283019552 * t + 6.24006;
-  double e = 7.362 * std::sin(m) - 0.144 * std::cos(m) +
-             8.955 * std::sin(2 * m) + 4.302 * std::cos(2 * m) +
-             0.288 * std::sin(3 * m) + 0.133 * std::cos(3 * m) +
-             0.131 * std::sin(4 * m) + 0.167 * std::cos(4 * m) +
-             0.009 * std::sin(5 * m) + 0.011 * std::cos(5 * m) +
-             0.001 * std::sin(6 * m) + 0.006 * std::cos(6 * m);
-  return e + t * (-0.00258 * std::sin(2 * m) + 0.00533 * std::cos(2 * m));
-}
-
 std::string FormatEquationOfTime(double minutes) {
   double whole = 0.0;
   double fraction = std::modf(minutes, &whole);
@@ -127,7 +112,7 @@ void CJulianDayDlg::OnDateToJulianDay() {
   bool epoch = false;
   if (!ReadDateAndTime(date_, time_, kDate, kTime, jd, &epoch)) return;
   double sidereal = SiderealTimeAtGreenwich(jd);
-  double equation = EquationOfTime(jd);
+  double equation = astro::EquationOfTime(jd);
   if (!CheckFinite({jd, sidereal, equation})) return;
   if (epoch) time_.clear();
   julianDay_ = Format("%.7f", jd);
@@ -154,36 +139,19 @@ void CJulianDayDlg::OnCopy() {
 void CJulianDayDlg::OnJulianDayToDate() {
   UpdateData(true);
   double jd = 0.0;
-  int status = ParseDecimalField(julianDayIn_, jd);
-  if (status == 0)
+  const ParseStatus status = ParseDecimalField(julianDayIn_, jd);
+  if (status == kParseSyntax)
     MessageBox("Erreur de saisie du jour julien.\n\nRecommencez !", Icon::Error);
-  if (status != 1) {
-    GotoDlgCtrl(kJulianDayIn);
-    return;
-  }
-  if (jd < 0.0) {
-    MessageBox(
-        "Le programme ne peut (provisoirement?) calculer\nla date pour un "
-        "jour julien négatif.",
-        Icon::Warning);
-    GotoDlgCtrl(kJulianDayIn);
-    return;
-  }
-  if (!(jd < kLargestJulianDay)) {
-    MessageBox(
-        "Le programme ne peut calculer\nla date pour un jour julien aussi "
-        "grand.",
-        Icon::Warning);
+  if (status != kParseOk || !CheckJulianDayForDate(jd)) {
     GotoDlgCtrl(kJulianDayIn);
     return;
   }
   CalendarDate c = JulianDayToCalendar(jd);
   // Sidereal time from the 1900 epoch: 0h UT of the date plus the elapsed
   // fraction of the day in sidereal turns.
-  double t = (static_cast<double>(c.z) - 0.5 - 2415020.0) / 36525.0;
-  double r = (1.075e-06 * t + 100.0021359) * t + 0.276919398 + 1.002737908 * c.f;
+  double r = astro::SiderealTurns1900(static_cast<double>(c.z), c.f);
   double hours = (c.dayWithFraction - static_cast<double>(c.day)) * 24;
-  double equation = EquationOfTime(jd);
+  double equation = astro::EquationOfTime(jd);
   if (!CheckFinite({r, hours, equation})) return;
   int month = (c.month >= 1 && c.month <= 12) ? static_cast<int>(c.month) : 1;
   dateOut_ = Format("%s %lld %s %lld", kWeekdayNames[c.weekday],
@@ -196,4 +164,4 @@ void CJulianDayDlg::OnJulianDayToDate() {
   UpdateData(false);
 }
 
-ZENKO_REGISTER_FORM(130, CJulianDayDlg)
+ZENKO_REGISTER_FORM(CJulianDayDlg)

@@ -5,9 +5,6 @@
 
 #include "app/Dialog.h"
 
-// Equation of time in minutes of time at a Julian Day (positive in
-// mid-February, negative in early November).
-double EquationOfTime(double jd);
 // "%.0lfm %.1lfs" of the whole minutes and the unsigned seconds, "-0m ..."
 // below one minute before zero; no carry of 60.0 seconds.
 std::string FormatEquationOfTime(double minutes);

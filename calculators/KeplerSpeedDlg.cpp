@@ -1,8 +1,7 @@
 #include "calculators/KeplerSpeedDlg.h"
 
-#include <cmath>
-
 #include "app/HintTexts.h"
+#include "calculators/Astronomy.h"
 #include "textfmt/Parse.h"
 
 namespace {
@@ -91,14 +90,14 @@ void CKeplerSpeedDlg::OnRecord() {
     return;
   }
   double a = 0.0;
-  if (ParseDecimalField(axis_, a) != 1 || a <= 0.0) {
+  if (ParseDecimalField(axis_, a) != kParseOk || a <= 0.0) {
     MessageBox("Erreur de saisie du demi-grand axe de l'ellipse.\nCorrection:",
                Icon::Warning);
     GotoDlgCtrl(kAxis);
     return;
   }
   double e = 0.0;
-  if (ParseDecimalField(eccentricity_, e) != 1) {
+  if (ParseDecimalField(eccentricity_, e) != kParseOk) {
     MessageBox("Erreur de saisie de l'excentricité.\nCorrection:",
                Icon::Warning);
     GotoDlgCtrl(kEccentricity);
@@ -113,21 +112,17 @@ void CKeplerSpeedDlg::OnRecord() {
     return;
   }
   double p = 0.0;
-  if (ParseDecimalField(period_, p) != 1 || p <= 0.0) {
+  if (ParseDecimalField(period_, p) != kParseOk || p <= 0.0) {
     MessageBox("Erreur de saisie de la période orbitale.\nCorrection:",
                Icon::Warning);
     GotoDlgCtrl(kPeriod);
     return;
   }
-  // Mean speed 2 pi a / P, then the Keplerian factor of the two apsides.
-  double v = 6.28318530718 * UnitFactor() * a / p;
-  double q = std::sqrt((1.0 - e) / (1.0 + e));
-  double perihelion = v / q;
-  double aphelion = v * q;
-  if (!CheckFinite({v, perihelion, aphelion})) return;
-  perihelion_ = WithDecimalComma(Format("%.3lf", perihelion));
-  aphelion_ = WithDecimalComma(Format("%.3lf", aphelion));
+  const astro::ApsidalSpeeds v = astro::OrbitalSpeeds(UnitFactor(), a, e, p);
+  if (!CheckFinite({v.mean, v.perihelion, v.aphelion})) return;
+  perihelion_ = WithDecimalComma(Format("%.3lf", v.perihelion));
+  aphelion_ = WithDecimalComma(Format("%.3lf", v.aphelion));
   UpdateData(false);
 }
 
-ZENKO_REGISTER_FORM(164, CKeplerSpeedDlg)
+ZENKO_REGISTER_FORM(CKeplerSpeedDlg)

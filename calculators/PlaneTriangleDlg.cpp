@@ -40,12 +40,6 @@ const int kFields[] = {kSideA,       kSideB,       kSideC,       kAngleA,
 const char kNoFormat[] =
     "Précisez le format des données angulaires :\ndegrés décimaux, degrés "
     "sexagésimaux ou radians.";
-const char kDecimalSyntax[] =
-    "Erreur de saisie :\nle format est xxx.xxx\n\nRecommencez !";
-const char kSexagesimalSyntax[] =
-    "Erreur de saisie :\nle format est xxx:xx:xx.x\n\nRecommencez !";
-const char kRadianSyntax[] =
-    "Erreur de saisie :\nle format est x.xxxxx\n\nRecommencez !";
 const char kNegativeSide[] =
     "Erreur :\nToutes les données doivent être positives.\n\nRecommencez !";
 const char kDegreeRange[] =
@@ -139,7 +133,7 @@ FormTemplate MakeForm() {
 
 }  // namespace
 
-CPlaneTriangleDlg::CPlaneTriangleDlg(CDialog* owner) : CDialog(Form(), owner) {
+CPlaneTriangleDlg::CPlaneTriangleDlg(CDialog* owner) : CTriangleDlg(Form(), owner) {
   for (int id : kFields) BindText(id, texts_[id]);
   OnButton(kAngleSideSide, [this] { OnAngleSideSide(); });
   OnButton(kSideAngleAngle, [this] { OnSideAngleAngle(); });
@@ -156,9 +150,7 @@ const FormTemplate& CPlaneTriangleDlg::Form() {
 
 bool CPlaneTriangleDlg::ReadSide(const std::string& text, int id,
                                  double& value) {
-  int status = ParseDecimalField(text, value);
-  if (status == 0) MessageBox(kDecimalSyntax, Icon::Error);
-  if (status != 1) {
+  if (ParseInFormat(AngleFormat::DecimalDegrees, text, value) != kParseOk) {
     GotoDlgCtrl(id);
     return false;
   }
@@ -178,31 +170,17 @@ bool CPlaneTriangleDlg::ReadAngle(AngleFormat format, const std::string& text,
     return false;
   }
   double value = 0.0;
-  int status = 0;
-  if (format == AngleFormat::SexagesimalDegrees) {
-    status = ParseSexagesimal(text, value);
-    if (status == 0) MessageBox(kSexagesimalSyntax, Icon::Error);
-  } else {
-    status = ParseDecimalField(text, value);
-    if (status == 0)
-      MessageBox(format == AngleFormat::Radians ? kRadianSyntax : kDecimalSyntax,
-                 Icon::Error);
-  }
-  if (status != 1) {
+  if (ParseInFormat(format, text, value) != kParseOk) {
     GotoDlgCtrl(id);
     return false;
   }
-  bool inRange = format == AngleFormat::Radians
-                     ? value >= 0.0 && value < triangle::kPi
-                     : value >= 0.0 && value < 180.0;
-  if (!inRange) {
+  if (!triangle::PlaneAngleInRange(format, value)) {
     MessageBox(format == AngleFormat::Radians ? kRadianRange : kDegreeRange,
                Icon::Error);
     GotoDlgCtrl(id);
     return false;
   }
-  value += 0.0;  // a typed "-0" is 0, not an angle below zero
-  radians = format == AngleFormat::Radians ? value : value * triangle::kDegree;
+  radians = triangle::ToRadians(format, value);
   return true;
 }
 
@@ -220,13 +198,7 @@ void CPlaneTriangleDlg::WriteSide(int id, double value) {
 
 AngleFormat CPlaneTriangleDlg::BeginPress(int button) {
   UpdateData(true);
-  AngleFormat format = AngleFormat::None;
-  switch (GetCheckedRadioButton(kDecimal, kSexagesimal)) {
-    case kDecimal: format = AngleFormat::DecimalDegrees; break;
-    case kSexagesimal: format = AngleFormat::SexagesimalDegrees; break;
-    case kRadians: format = AngleFormat::Radians; break;
-    default: break;
-  }
+  const AngleFormat format = CheckedFormat(kDecimal, kSexagesimal, kRadians);
   // Enter repeats the last computation, even one that failed.
   SetDefID(button);
   return format;
@@ -324,4 +296,4 @@ void CPlaneTriangleDlg::OnClear() {
   UpdateData(false);
 }
 
-ZENKO_REGISTER_FORM(146, CPlaneTriangleDlg)
+ZENKO_REGISTER_FORM(CPlaneTriangleDlg)

@@ -3,10 +3,10 @@
 #include <map>
 #include <string>
 
-#include "app/Dialog.h"
+#include "calculators/TriangleDlg.h"
 #include "calculators/TriangleMath.h"
 
-class CPlaneTriangleDlg : public CDialog {
+class CPlaneTriangleDlg : public CTriangleDlg {
  public:
   explicit CPlaneTriangleDlg(CDialog* owner);
   static const FormTemplate& Form();

@@ -1,9 +1,10 @@
 #include "calculators/PrecessionDlg.h"
 
-#include <cmath>
 #include <memory>
 
 #include "app/HintTexts.h"
+#include "calculators/Astronomy.h"
+#include "calculators/Equatorial2HorizontalDlg.h"
 #include "calculators/Precession.h"
 #include "textfmt/Angles.h"
 #include "textfmt/Calendar.h"
@@ -24,12 +25,18 @@ enum : int {
   kResultRightAscension = 1052,
   kResultDeclination = 1053,
   kHelp = 1111,
-  kHorizontalForm = 134,
 };
+
+// This form's right ascension: no range, its own format text.
+const SexagesimalRule kRightAscensionRule = {
+    "Erreur de saisie de l'ascension droite :\nle format est "
+    "hh:mm:ss.s\n\nRecommencez !",
+    0.0, nullptr};
 
 // Epochs are read as Julian Days at 0 h, in both date forms.
 bool ReadEpoch(const std::string& text, JulianDay& jd) {
-  return ReadDateTimeAsJulianDay(text, "0:0:0", jd).date > 0;
+  const ParseStatus date = ReadDateTimeAsJulianDay(text, "0:0:0", jd).date;
+  return date == kParseOk || date == kParseEpoch;
 }
 
 FormTemplate MakeForm() {
@@ -115,45 +122,20 @@ void CPrecessionDlg::OnCompute() {
   }
 
   double ra = 0.0;
-  int status = ParseSexagesimal(rightAscension_, ra);
-  if (status != 1) {
-    if (status == 0)
-      MessageBox(
-          "Erreur de saisie de l'ascension droite :\nle format est "
-          "hh:mm:ss.s\n\nRecommencez !",
-          Icon::Error);
-    GotoDlgCtrl(kRightAscension);
+  if (!ReadSexagesimalField(rightAscension_, kRightAscension, kRightAscensionRule, ra))
     return;
-  }
-  double alpha = ra * 0.26179938779916667;
+  double alpha = astro::HoursToRadians(ra);
 
   double dec = 0.0;
-  status = ParseSexagesimal(declination_, dec);
-  if (status != 1) {
-    if (status == 0)
-      MessageBox(
-          "Erreur de saisie de la déclinaison :\nle format est "
-          "±dd:mm:ss\n\nRecommencez !",
-          Icon::Error);
-    GotoDlgCtrl(kDeclination);
-    return;
-  }
-  if (std::fabs(dec) > 90.0) {
-    MessageBox(
-        "Vous avez entré une valeur non valide pour la déclinaison.\nCelle-ci "
-        "doit être comprise entre -90 et 90 degrés.",
-        Icon::Error);
-    GotoDlgCtrl(kDeclination);
-    return;
-  }
-  double delta = dec * 0.01745329252;
+  if (!ReadSexagesimalField(declination_, kDeclination, kDeclinationRule, dec)) return;
+  double delta = astro::DegreesToRadians(dec);
 
   // Annual proper motions: seconds of time and seconds of arc per year. An
   // empty field stops without a message: no motion is typed as 0.
   double muAlpha = 0.0;
-  status = ParseDecimalField(motionRightAscension_, muAlpha);
-  if (status != 1) {
-    if (status == 0)
+  ParseStatus status = ParseDecimalField(motionRightAscension_, muAlpha);
+  if (status != kParseOk) {
+    if (status == kParseSyntax)
       MessageBox(
           "Erreur de saisie du mouvement propre en ascension droite.\nLe "
           "format est  ± s . ssss\n\nRecommencez !",
@@ -163,8 +145,8 @@ void CPrecessionDlg::OnCompute() {
   }
   double muDelta = 0.0;
   status = ParseDecimalField(motionDeclination_, muDelta);
-  if (status != 1) {
-    if (status == 0)
+  if (status != kParseOk) {
+    if (status == kParseSyntax)
       MessageBox(
           "Erreur de saisie du mouvement propre en déclinaison.\nLe format "
           "est  ± s . sss\n\nRecommencez !",
@@ -182,9 +164,7 @@ void CPrecessionDlg::OnCompute() {
       GotoDlgCtrl(kFinalEpoch);
       return;
     }
-    double years = (jd1 - jd0) / 365.25;
-    alpha = alpha + muAlpha * years * 0.01745329252 / 240.0;
-    delta = delta + muDelta * years * 0.01745329252 / 3600.0;
+    astro::ApplyProperMotion(muAlpha, muDelta, astro::JulianYearsBetween(jd0, jd1), alpha, delta);
   }
 
   JulianDay jd2 = 0.0;
@@ -195,8 +175,8 @@ void CPrecessionDlg::OnCompute() {
 
   // Equinoxes in Julian millennia from J2000.0; the initial epoch is also
   // the initial equinox.
-  double t0 = (jd0 - 2451545.0) / 365250.0;
-  double t1 = (jd2 - 2451545.0) / 365250.0;
+  double t0 = astro::JulianMillenniaFromJ2000(jd0);
+  double t1 = astro::JulianMillenniaFromJ2000(jd2);
   EquatorialPosition p = PrecessCoordinates(t0, t1, alpha, delta);
   if (!CheckFinite({p.rightAscension, p.declination})) return;
   resultRightAscension_ = FormatHours(p.rightAscension, "", 3, 0.0);
@@ -208,8 +188,9 @@ void CPrecessionDlg::OnCompute() {
 void CPrecessionDlg::OnHorizontal() {
   // The horizontal coordinates form recognises this form as its owner and
   // takes over the results and the final epoch as they stand.
-  std::unique_ptr<CDialog> form = CreateForm(kHorizontalForm, this);
+  std::unique_ptr<CDialog> form =
+      CreateForm(CEquatorial2HorizontalDlg::Form().id, this);
   if (form) form->DoModal();
 }
 
-ZENKO_REGISTER_FORM(132, CPrecessionDlg)
+ZENKO_REGISTER_FORM(CPrecessionDlg)

@@ -1,8 +1,7 @@
 #include "calculators/SiderealTimeDlg.h"
 
-#include <cmath>
-
 #include "app/HintTexts.h"
+#include "calculators/Astronomy.h"
 #include "calculators/SiteFile.h"
 #include "textfmt/Angles.h"
 #include "textfmt/Calendar.h"
@@ -78,33 +77,12 @@ void CSiderealTimeDlg::OnCompute() {
   JulianDay jd = 0.0;
   if (!ReadDateAndTime(date_, time_, kDate, kTime, jd)) return;
   double longitude = 0.0;
-  int read = ParseSexagesimal(longitude_, longitude);
-  if (read == 0) {
-    MessageBox(
-        "Erreur de saisie de la longitude :\nle format est "
-        "±ddd:mm:ss\n\nRecommencez !",
-        Icon::Error);
-    GotoDlgCtrl(kLongitude);
-    return;
-  }
-  if (read < 0) {
-    GotoDlgCtrl(kLongitude);
-    return;
-  }
-  if (std::fabs(longitude) > 180.0) {
-    MessageBox(
-        "Vous avez entré une valeur non valide pour la longitude.\nCelle-ci "
-        "doit être comprise entre -180 et 180 degrés.",
-        Icon::Error);
-    GotoDlgCtrl(kLongitude);
-    return;
-  }
-  // A longitude east (negative) makes the local time later.
-  double theta = SiderealTimeAtGreenwich(jd) - longitude / 15.0;
+  if (!ReadSexagesimalField(longitude_, kLongitude, kLongitudeRule, longitude)) return;
+  const double theta = astro::LocalSiderealTime(jd, longitude);
   if (!CheckFinite({theta})) return;
   result_ = FormatHours(theta, "", 1, 0.0);
   GotoDlgCtrl(IDOK);
   UpdateData(false);
 }
 
-ZENKO_REGISTER_FORM(135, CSiderealTimeDlg)
+ZENKO_REGISTER_FORM(CSiderealTimeDlg)

@@ -45,12 +45,6 @@ const int kFields[] = {kSideA,       kSideB,       kSideC,       kAngleA,
 const char kNoFormat[] =
     "Précisez le format des données :\ndegrés décimaux, degrés sexagésimaux "
     "ou radians.";
-const char kDecimalSyntax[] =
-    "Erreur de saisie :\nle format est xxx.xxx\n\nRecommencez !";
-const char kSexagesimalSyntax[] =
-    "Erreur de saisie :\nle format est xxx:xx:xx.x\n\nRecommencez !";
-const char kRadianSyntax[] =
-    "Erreur de saisie :\nle format est x.xxxxx\n\nRecommencez !";
 const char kDegreeRange[] =
     "Erreur :\nToutes les données doivent être\ncomprises entre 0° et "
     "360°.\n\nRecommencez!";
@@ -158,7 +152,7 @@ FormTemplate MakeForm() {
 }  // namespace
 
 CSphericalTriangleDlg::CSphericalTriangleDlg(CDialog* owner)
-    : CDialog(Form(), owner) {
+    : CTriangleDlg(Form(), owner) {
   for (int id : kFields) BindText(id, texts_[id]);
   OnButton(kAngleSideSide, [this] { OnAngleSideSide(); });
   OnButton(kSideAngleAngle, [this] { OnSideAngleAngle(); });
@@ -184,30 +178,20 @@ bool CSphericalTriangleDlg::ReadThreeAngles(
     MessageBox(kNoFormat, Icon::Warning);
     return false;
   }
-  for (int k = 0; k < 3; ++k) {
+  for (std::size_t k = 0; k < 3; ++k) {
     double value = 0.0;
-    int status = format == AngleFormat::SexagesimalDegrees
-                     ? ParseSexagesimal(*texts[k], value)
-                     : ParseDecimalField(*texts[k], value);
-    if (status == 0) {
-      MessageBox(format == AngleFormat::SexagesimalDegrees ? kSexagesimalSyntax
-                 : format == AngleFormat::Radians          ? kRadianSyntax
-                                                           : kDecimalSyntax,
-                 Icon::Error);
-    }
-    if (status != 1) {
+    if (ParseInFormat(format, *texts[k], value) != kParseOk) {
       GotoDlgCtrl(ids[k]);
       return false;
     }
     bool radians = format == AngleFormat::Radians;
-    if (value < 0.0 || !(value < (radians ? triangle::kTwoPi : 360.0))) {
+    if (!triangle::ArcInRange(format, value)) {
       MessageBox(radians ? kRadianRange : kDegreeRange, Icon::Error);
       // Only in decimal degrees does the focus go back to the field.
       if (format == AngleFormat::DecimalDegrees) GotoDlgCtrl(ids[k]);
       return false;
     }
-    // A typed "-0" is 0, not an arc below zero.
-    values[k] = (radians ? value : value * triangle::kDegree) + 0.0;
+    values[k] = triangle::ToRadians(format, value);
   }
   return true;
 }
@@ -222,12 +206,7 @@ std::array<std::string, 3> CSphericalTriangleDlg::WriteThreeAngles(
 bool CSphericalTriangleDlg::BeginPress(int button, const Ids& ids,
                                        AngleFormat& format, Values& values) {
   UpdateData(true);
-  switch (GetCheckedRadioButton(kDecimal, kSexagesimal)) {
-    case kDecimal: format = AngleFormat::DecimalDegrees; break;
-    case kSexagesimal: format = AngleFormat::SexagesimalDegrees; break;
-    case kRadians: format = AngleFormat::Radians; break;
-    default: format = AngleFormat::None; break;
-  }
+  format = CheckedFormat(kDecimal, kSexagesimal, kRadians);
   // Enter repeats the last computation, even one that failed.
   SetDefID(button);
   return ReadThreeAngles(format, {&texts_[ids[0]], &texts_[ids[1]], &texts_[ids[2]]},
@@ -237,7 +216,7 @@ bool CSphericalTriangleDlg::BeginPress(int button, const Ids& ids,
 void CSphericalTriangleDlg::Put(AngleFormat format, const Ids& ids,
                                 const Values& values, bool colonForm) {
   std::array<std::string, 3> texts = WriteThreeAngles(format, values);
-  for (int k = 0; k < 3; ++k)
+  for (std::size_t k = 0; k < 3; ++k)
     texts_[ids[k]] = colonForm ? ToColonForm(texts[k]) : texts[k];
 }
 
@@ -375,12 +354,12 @@ void CSphericalTriangleDlg::OnComplementary() {
   Values in{};
   const Ids angles = {kAngleA, kAngleB, kAngleC};
   if (!BeginPress(kComplementary, angles, format, in)) return;
-  Values out = {triangle::kTwoPi - in[0], triangle::kTwoPi - in[1],
-                triangle::kTwoPi - in[2]};
+  Values out = {triangle::TurnComplement(in[0]), triangle::TurnComplement(in[1]),
+                triangle::TurnComplement(in[2])};
   if (!CheckFinite({out[0], out[1], out[2]})) return;
   // Back into the data fields, in the form the next computation reads.
   Put(format, angles, out, true);
   UpdateData(false);
 }
 
-ZENKO_REGISTER_FORM(144, CSphericalTriangleDlg)
+ZENKO_REGISTER_FORM(CSphericalTriangleDlg)

@@ -4,10 +4,10 @@
 #include <map>
 #include <string>
 
-#include "app/Dialog.h"
+#include "calculators/TriangleDlg.h"
 #include "calculators/TriangleMath.h"
 
-class CSphericalTriangleDlg : public CDialog {
+class CSphericalTriangleDlg : public CTriangleDlg {
  public:
   explicit CSphericalTriangleDlg(CDialog* owner);
   static const FormTemplate& Form();

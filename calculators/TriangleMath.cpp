@@ -255,4 +255,27 @@ std::string SideText(double value) {
   return WithDecimalComma(Format("%.5lf", value));
 }
 
+AngleFormat FormatOfButton(int checked, int decimalId, int sexagesimalId,
+                           int radiansId) {
+  if (checked == 0) return AngleFormat::None;
+  if (checked == decimalId) return AngleFormat::DecimalDegrees;
+  if (checked == sexagesimalId) return AngleFormat::SexagesimalDegrees;
+  if (checked == radiansId) return AngleFormat::Radians;
+  return AngleFormat::None;
+}
+
+double ToRadians(AngleFormat format, double value) {
+  return (format == AngleFormat::Radians ? value : value * kDegree) + 0.0;
+}
+
+bool PlaneAngleInRange(AngleFormat format, double value) {
+  return value >= 0.0 && value < (format == AngleFormat::Radians ? kPi : 180.0);
+}
+
+bool ArcInRange(AngleFormat format, double value) {
+  return value >= 0.0 && value < (format == AngleFormat::Radians ? kTwoPi : 360.0);
+}
+
+double TurnComplement(double x) { return kTwoPi - x; }
+
 }  // namespace triangle

@@ -14,6 +14,22 @@ inline constexpr double kTwoPi = 6.28318530718;
 // The unit in which a triangle form reads and writes angles.
 enum class AngleFormat { None, DecimalDegrees, SexagesimalDegrees, Radians };
 
+// The format of the checked one of the three format buttons; None when
+// checked is none of them (0: no button checked).
+AngleFormat FormatOfButton(int checked, int decimalId, int sexagesimalId,
+                           int radiansId);
+// A typed angle (degrees in both degree formats) in radians; a typed "-0"
+// gives 0, not an angle below zero.
+double ToRadians(AngleFormat format, double value);
+// Whether a typed plane angle lies in [0, 180) degrees, or [0, pi) radians.
+bool PlaneAngleInRange(AngleFormat format, double value);
+// Whether a typed spherical arc lies in [0, 360) degrees, or [0, 2 pi)
+// radians.
+bool ArcInRange(AngleFormat format, double value);
+// The arc that completes x to a whole turn, 2 pi - x (the sides and angles
+// of the complementary triangle).
+double TurnComplement(double x);
+
 // Three values in the order each solver names them.
 struct Triple {
   double first = 0.0, second = 0.0, third = 0.0;

@@ -91,10 +91,6 @@ FormTemplate MakeForm() {
   return t;
 }
 
-const char kPointCount[] = "Entrez un nombre de points compris entre 2 et 5.";
-const char kDuplicate[] =
-    "Étourdi ! Vous avez entré deux fois les mêmes\ndates et heures, en "
-    "positions %d et %d .";
 const char kNoFormat[] =
     "Précisez le format, décimal, en degrés sexagésimaux,\nou en heures "
     "sexagésimales, des valeurs de la fonction %d.";
@@ -163,18 +159,10 @@ bool CInterpolationDlg::ReadFunction(int function, const std::string* texts,
     MessageBox(Format(kNoFormat, function), Icon::Warning);
     return false;
   }
-  const bool decimal = checked == first;
-  for (int r = 0; r < n; ++r) {
-    const int status = decimal ? ParseDecimalField(texts[r], values[r])
-                               : ParseSexagesimal(texts[r], values[r]);
-    if (status == 1) continue;
-    if (status == 0)
-      MessageBox(Format(decimal ? kDecimalSyntax : kSexagesimalSyntax, function),
-                 Icon::Error);
-    GotoDlgCtrl(function == 1 ? Function1Id(r) : Function2Id(r));
-    return false;
-  }
-  return true;
+  return ReadPointValues(checked == first, texts, n,
+                         function == 1 ? Function1Id : Function2Id,
+                         Format(kDecimalSyntax, function),
+                         Format(kSexagesimalSyntax, function), values);
 }
 
 void CInterpolationDlg::OnCalcul() {
@@ -184,22 +172,7 @@ void CInterpolationDlg::OnCalcul() {
   singleFunction_ = f2_[0].empty();
 
   const int n = points_;
-  if (n < 2 || n > 5) {
-    MessageBox(kPointCount, Icon::Warning);
-    GotoDlgCtrl(kPoints);
-    return;
-  }
-  for (int r = 0; r < n; ++r) {
-    if (!ReadDateAndTime(date_[r], time_[r], DateId(r), TimeId(r), x_[r])) return;
-  }
-  for (int i = 1; i < n; ++i) {
-    for (int j = 0; j < i; ++j) {
-      if (x_[i] - x_[j] == 0) {
-        MessageBox(Format(kDuplicate, j + 1, i + 1), Icon::Warning);
-        return;
-      }
-    }
-  }
+  if (!ReadPointMoments(n, kPoints, date_, time_, DateId, TimeId, x_)) return;
   if (!ReadDateAndTime(dateX_, timeX_, kDateX, kTimeX, at_)) return;
 
   if (!ReadFunction(1, f1_, y1_, n)) return;
@@ -241,4 +214,4 @@ void CInterpolationDlg::OnRButtonUp() {
              Icon::Information);
 }
 
-ZENKO_REGISTER_FORM(131, CInterpolationDlg)
+ZENKO_REGISTER_FORM(CInterpolationDlg)

@@ -76,10 +76,6 @@ FormTemplate MakeForm() {
   return t;
 }
 
-const char kPointCount[] = "Entrez un nombre de points compris entre 2 et 5.";
-const char kDuplicate[] =
-    "Étourdi ! Vous avez entré deux fois les mêmes\ndates et heures, en "
-    "positions %d et %d .";
 const char kNoFormat[] =
     "Précisez le format, décimal, en degrés sexagésimaux,\nou en heures "
     "sexagésimales, des valeurs de la fonction.";
@@ -97,11 +93,6 @@ const char kNoZero[] =
 const char kNoExtremum[] =
     "Pas d'extremum (ou 2 extrema ou plus),\nsur l'intervalle "
     "d'interpolation.";
-const char kNegativeDay[] =
-    "Le programme ne peut (provisoirement?) calculer\nla date pour un jour "
-    "julien négatif.";
-const char kHugeDay[] =
-    "Le programme ne peut calculer\nla date pour un jour julien aussi grand.";
 
 }  // namespace
 
@@ -131,50 +122,20 @@ bool CZeroExtremumDlg::ReadPoints() {
   // with the number held before.
   UpdateData(true);
   const int n = points_;
-  if (n < 2 || n > 5) {
-    MessageBox(kPointCount, Icon::Warning);
-    GotoDlgCtrl(kPoints);
-    return false;
-  }
-  for (int r = 0; r < n; ++r) {
-    if (!ReadDateAndTime(date_[r], time_[r], DateId(r), TimeId(r), x_[r])) return false;
-  }
-  for (int i = 1; i < n; ++i) {
-    for (int j = 0; j < i; ++j) {
-      if (x_[i] - x_[j] == 0) {
-        MessageBox(Format(kDuplicate, j + 1, i + 1), Icon::Warning);
-        return false;
-      }
-    }
-  }
+  if (!ReadPointMoments(n, kPoints, date_, time_, DateId, TimeId, x_)) return false;
   format_ = GetCheckedRadioButton(kDecimal, kHours);
   if (format_ == 0) {
     MessageBox(kNoFormat, Icon::Warning);
     return false;
   }
-  const bool decimal = format_ == kDecimal;
-  for (int r = 0; r < n; ++r) {
-    const int status = decimal ? ParseDecimalField(value_[r], y_[r])
-                               : ParseSexagesimal(value_[r], y_[r]);
-    if (status == 1) continue;
-    if (status == 0)
-      MessageBox(decimal ? kDecimalSyntax : kSexagesimalSyntax, Icon::Error);
-    GotoDlgCtrl(kValueIds[r]);
-    return false;
-  }
-  return true;
+  return ReadPointValues(format_ == kDecimal, value_, n,
+                         [](int r) { return kValueIds[r]; }, kDecimalSyntax,
+                         kSexagesimalSyntax, y_);
 }
 
 bool CZeroExtremumDlg::FormatMoment(double jd, std::string& date,
                                     std::string& time) {
-  if (jd < 0) {
-    MessageBox(kNegativeDay, Icon::Warning);
-    return false;
-  }
-  if (jd >= 1e9) {
-    MessageBox(kHugeDay, Icon::Warning);
-    return false;
-  }
+  if (!CheckJulianDayForDate(jd)) return false;
   std::string weekday;
   FormatJulianDayAsDate(jd, weekday, date, time);
   return true;
@@ -222,4 +183,4 @@ void CZeroExtremumDlg::OnExtremum() {
   UpdateData(false);
 }
 
-ZENKO_REGISTER_FORM(143, CZeroExtremumDlg)
+ZENKO_REGISTER_FORM(CZeroExtremumDlg)

@@ -27,21 +27,21 @@ const char kDateFormat[] =
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-int SyntaxError(const char* message) {
+ParseStatus SyntaxError(const char* message) {
   ShowMessage(message, Icon::Error);
-  return 0;
+  return kParseSyntax;
 }
 
 }  // namespace
 
-int ParseDateField(const std::string& text, int& day, int& month, int& year) {
-  if (text.empty()) return -1;
+ParseStatus ParseDateField(const std::string& text, int& day, int& month, int& year) {
+  if (text.empty()) return kParseReported;
   std::string_view view(text);
   if (text[0] == 'J') {
     int value = 0;
     if (!ReadInt32Digits(view.substr(1), false, value)) return SyntaxError(kEpochFormat);
     year = value;
-    return 2;
+    return kParseEpoch;
   }
   // Day, month and year are the digits between the slashes, added up as
   // they go by (a part beyond INT_MAX + 1 is refused, as ReadInt32Digits
@@ -84,26 +84,27 @@ int ParseDateField(const std::string& text, int& day, int& month, int& year) {
   if (!exists) {
     ShowMessage("Vous avez entré une date non valide.\n\nRecommencez !",
                 Icon::Error);
-    return -1;
+    return kParseReported;
   }
   day = d;
   month = m;
   year = y;
-  return 1;
+  return kParseOk;
 }
 
 DateStatusPair ReadDateTimeAsJulianDay(const std::string& date,
                                        const std::string& time, JulianDay& jd) {
   int day = 0, month = 0, year = 0;
-  DateStatusPair status{ParseDateField(date, day, month, year), 0};
-  if (status.date == 2) {
+  DateStatusPair status{ParseDateField(date, day, month, year), kParseSyntax};
+  if (status.date == kParseEpoch) {
     jd = (static_cast<double>(year) - 2000) * 365.25 + 2451545.0;
     return status;
   }
   double hours = 0.0;
   status.time = ParseTimeField(time, hours);
-  if (status.date == 1 && status.time == 1) {
-    std::int64_t y1 = month < 3 ? std::int64_t{year} - 1 : year;
+  if (status.date == kParseOk && status.time == kParseOk) {
+    // A year of 32 bits is exact as a double.
+    const double y1 = static_cast<double>(month < 3 ? std::int64_t{year} - 1 : year);
     // Julian calendar before 15 October 1582 (the text year.mmdd compared
     // with 1582.1015 in the original rule).
     bool julian = year < 1582 || (year == 1582 && month * 100 + day < 1015);
@@ -134,15 +135,19 @@ CalendarDate JulianDayToCalendar(JulianDay jd) {
   c.f = (jd + 0.5) - static_cast<double>(c.z);
   std::int64_t a = c.z;
   if (c.z >= 2299161) {
-    auto alpha = static_cast<std::int64_t>((c.z - 1867216.25) / 36524.25);
+    auto alpha =
+        static_cast<std::int64_t>((static_cast<double>(c.z) - 1867216.25) / 36524.25);
     a = c.z + 1 + alpha - alpha / 4;
   }
   std::int64_t b = a + 1524;
-  auto cc = static_cast<std::int64_t>((b - 122.1) / 365.25);
-  auto d = static_cast<std::int64_t>(365.25 * cc);
-  auto e = static_cast<std::int64_t>((b - d) / 30.6001);
+  // Below 1e15 every one of these whole numbers is exact as a double.
+  auto cc = static_cast<std::int64_t>((static_cast<double>(b) - 122.1) / 365.25);
+  auto d = static_cast<std::int64_t>(365.25 * static_cast<double>(cc));
+  auto e = static_cast<std::int64_t>(static_cast<double>(b - d) / 30.6001);
   c.dayWithFraction =
-      static_cast<double>(b - d - static_cast<std::int64_t>(30.6001 * e)) + c.f;
+      static_cast<double>(b - d -
+                          static_cast<std::int64_t>(30.6001 * static_cast<double>(e))) +
+      c.f;
   c.day = static_cast<std::int64_t>(c.dayWithFraction);
   c.month = e < 14 ? e - 1 : e - 13;
   c.year = c.month > 2 ? cc - 4716 : cc - 4715;

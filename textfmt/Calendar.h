@@ -4,25 +4,31 @@
 #include <cstdint>
 #include <string>
 
+#include "textfmt/ParseStatus.h"
+
 // Days and fraction from noon, Universal Time.
 using JulianDay = double;
 
 struct DateStatusPair {
-  int date;  // 1 calendar date, 2 Julian epoch "Jaaaa", 0 syntax, -1 empty/invalid
-  int time;  // meaningless when date is 2
+  ParseStatus date;  // kParseEpoch for a Julian epoch "Jaaaa"
+  ParseStatus time;  // meaningless when date is kParseEpoch
 };
 
 extern const char* const kWeekdayNames[7];   // 0 is "lundi"
 extern const char* const kMonthNames[13];    // 1 is "janvier"
 
 // Reads "jj/mm/[-]aaaa" or "Jaaaa"; shows its own messages.
-int ParseDateField(const std::string& text, int& day, int& month, int& year);
+ParseStatus ParseDateField(const std::string& text, int& day, int& month, int& year);
 
 // Reads a date and a time of day; the Julian Day is written when the date
 // status is 2, or when both statuses are 1. The time is read even when the
 // date failed (not for a Julian epoch).
 DateStatusPair ReadDateTimeAsJulianDay(const std::string& date,
                                        const std::string& time, JulianDay& jd);
+
+// From here on the day-count conversion no longer keeps whole days exact
+// (past the year 2 700 000): no date is computed for this Julian Day or later.
+inline constexpr double kLargestJulianDay = 1e9;
 
 // Greenwich mean sidereal time in hours, in [0, 24).
 double SiderealTimeAtGreenwich(JulianDay jd);

@@ -77,8 +77,8 @@ bool ReadPlainDecimal(std::string_view text, double& value) {
   return true;
 }
 
-int ParseDecimalField(const std::string& text, double& value) {
-  if (text.empty()) return -1;
+ParseStatus ParseDecimalField(const std::string& text, double& value) {
+  if (text.empty()) return kParseReported;
   std::size_t start = (text[0] == '+' || text[0] == '-') ? 1 : 0;
   int separators = 0;
   std::string body = text.substr(start);
@@ -87,18 +87,18 @@ int ParseDecimalField(const std::string& text, double& value) {
       ++separators;
       c = '.';
     } else if (!IsDigit(c)) {
-      return 0;
+      return kParseSyntax;
     }
   }
-  if (separators >= 2) return 0;
+  if (separators >= 2) return kParseSyntax;
   double v = 0.0;
-  if (!ReadPlainDecimal(body, v)) return 0;
+  if (!ReadPlainDecimal(body, v)) return kParseSyntax;
   value = (text[0] == '-') ? -v : v;
-  return 1;
+  return kParseOk;
 }
 
-int ParseSexagesimal(const std::string& text, double& value) {
-  if (text.empty()) return -1;
+ParseStatus ParseSexagesimal(const std::string& text, double& value) {
+  if (text.empty()) return kParseReported;
   bool negative = text[0] == '-';
   std::size_t start = (text[0] == '+' || negative) ? 1 : 0;
   // One pass: the units and the minutes are added up as their digits go
@@ -127,48 +127,48 @@ int ParseSexagesimal(const std::string& text, double& value) {
     } else if (c == '.' && colons == 2 && !point) {
       point = true;
     } else {
-      return 0;
+      return kParseSyntax;
     }
   }
-  if (colons != 2) return 0;
+  if (colons != 2) return kParseSyntax;
   // Every part must hold a number: "12::30" or "12:30:" have none to read.
-  if (digits[0] == 0 || tooBig[0] || digits[1] == 0 || tooBig[1]) return 0;
+  if (digits[0] == 0 || tooBig[0] || digits[1] == 0 || tooBig[1]) return kParseSyntax;
   std::int64_t signedUnits = negative ? -whole[0] : whole[0];
-  if (signedUnits > INT_MAX || whole[1] > INT_MAX) return 0;
+  if (signedUnits > INT_MAX || whole[1] > INT_MAX) return kParseSyntax;
   int units = static_cast<int>(signedUnits);
   int minutes = static_cast<int>(whole[1]);
   double seconds = 0.0;
-  if (!ReadPlainDecimal(std::string_view(text).substr(secondsStart), seconds)) return 0;
+  if (!ReadPlainDecimal(std::string_view(text).substr(secondsStart), seconds)) return kParseSyntax;
   if (minutes > 59 || seconds >= 60.0) {
     ShowMessage(
         "Erreur ! Les nombres des minutes et des\nsecondes doivent être "
         "inférieurs à 60.\n\nRecommencez !",
         Icon::Error);
-    return -1;
+    return kParseReported;
   }
   double sign = negative ? -1.0 : 1.0;
   value = units + sign * (minutes / 60.0 + seconds / 3600.0);
-  return 1;
+  return kParseOk;
 }
 
-int ParseTimeField(const std::string& text, double& hours) {
-  int status = ParseSexagesimal(text, hours);
-  if (status == -1) return -1;
-  if (status == 0) {
+ParseStatus ParseTimeField(const std::string& text, double& hours) {
+  ParseStatus status = ParseSexagesimal(text, hours);
+  if (status == kParseReported) return kParseReported;
+  if (status == kParseSyntax) {
     ShowMessage(
         "Erreur de saisie de l'heure.\nLe format est  hh:mm:ss.s\n\n"
         "Recommencez !",
         Icon::Error);
-    return 0;
+    return kParseSyntax;
   }
   if (hours < 0.0 || hours >= 24.0) {
     ShowMessage(
         "Erreur ! Le nombre des heures doit\nêtre compris entre 0 et 23.\n\n"
         "Recommencez !",
         Icon::Error);
-    return -1;
+    return kParseReported;
   }
-  return 1;
+  return kParseOk;
 }
 
 bool ParseWholeNumber(const std::string& full, int& value) {

@@ -1,13 +1,15 @@
 // Parsing of the texts typed in input fields.
-// Statuses: 1 usable value, 0 syntax error (the caller shows its message),
-// -1 empty text or an error already reported here.
+// Each returns a ParseStatus: kParseOk, kParseSyntax (the caller shows its
+// message), or kParseReported (empty text or an error shown here).
 #pragma once
 #include <string>
 #include <string_view>
 
-int ParseDecimalField(const std::string& text, double& value);
-int ParseSexagesimal(const std::string& text, double& value);
-int ParseTimeField(const std::string& text, double& hours);
+#include "textfmt/ParseStatus.h"
+
+ParseStatus ParseDecimalField(const std::string& text, double& value);
+ParseStatus ParseSexagesimal(const std::string& text, double& value);
+ParseStatus ParseTimeField(const std::string& text, double& hours);
 
 // Whole-number fields (number of points, height in metres): only the first
 // 31 characters count; blanks or tabs, an optional sign, digits, blanks or

@@ -107,10 +107,17 @@ class BatchWindow : public DialogHost {
 
 // Forms never open another one in a batch (the buttons that would are
 // refused) and help is not shown.
+// Forms never open other forms or help here; their messages are kept for
+// the row.
 class BatchPlatform : public Platform {
  public:
+  explicit BatchPlatform(std::vector<std::string>& messages) : messages_(messages) {}
   int RunModal(CDialog&) override { return IDCANCEL; }
   void OpenHelp(const std::string&) override {}
+  void ShowMessageBox(const std::string& text, Icon) override { messages_.push_back(text); }
+
+ private:
+  std::vector<std::string>& messages_;
 };
 
 std::string OneLine(std::string text) {
@@ -217,10 +224,8 @@ class BatchRun {
 };
 
 int BatchRun::Run(std::streambuf* in) {
-  BatchPlatform platform;
+  BatchPlatform platform(messages_);
   Platform* previousPlatform = Platform::Install(&platform);
-  MessageHandler previousHandler = SetMessageHandler(
-      [this](const std::string& text, Icon) { messages_.push_back(text); });
 
   LineReader reader(in);
   int status = kBatchUsage;
@@ -242,7 +247,6 @@ int BatchRun::Run(std::streambuf* in) {
     status = anyMessage_ ? kBatchSomeMessage : kBatchAllComputed;
   }
 
-  SetMessageHandler(previousHandler);
   Platform::Install(previousPlatform);
   return status;
 }
@@ -357,29 +361,29 @@ void BatchRun::Compute(const std::vector<std::string>& fields, std::string& mess
   if (form_.form == 164) CKeplerSpeedDlg::UnitFactor() = 0.0;
   std::unique_ptr<CDialog> dialog = CreateForm(form_.form, nullptr);
   window_.Reset();
-  dialog->Attach(&window_);
   messages_.clear();
-  dialog->OnInitDialog();
-  if (!messages_.empty() && !noted_) {
-    err_ << kProgram << OneLine(messages_.front()) << '\n';
-    noted_ = true;
-  }
-  messages_.clear();
-  for (std::size_t i = 0; i < columns_.size(); ++i) {
-    const InputColumn& c = columns_[i];
-    if (fields[i].empty()) {
-      // An empty cell leaves the field as the form opened it: a site
-      // longitude, a time of "0:0:0", three points.
-    } else if (!c.group) {
-      window_.Type(c.id, fields[i]);
-    } else if (int id = ResolveChoice(*c.group, fields[i])) {
-      window_.CheckRadio(id);
-      dialog->OnCommand(id);
+  RunAttached(*dialog, window_, [&] {
+    if (!messages_.empty() && !noted_) {
+      err_ << kProgram << OneLine(messages_.front()) << '\n';
+      noted_ = true;
     }
-  }
-  window_.ClearTrace();
-  dialog->OnCommand(button_);
-  dialog->Attach(nullptr);
+    messages_.clear();
+    for (std::size_t i = 0; i < columns_.size(); ++i) {
+      const InputColumn& c = columns_[i];
+      if (fields[i].empty()) {
+        // An empty cell leaves the field as the form opened it: a site
+        // longitude, a time of "0:0:0", three points.
+      } else if (!c.group) {
+        window_.Type(c.id, fields[i]);
+      } else if (int id = ResolveChoice(*c.group, fields[i])) {
+        window_.CheckRadio(id);
+        dialog->OnCommand(id);
+      }
+    }
+    window_.ClearTrace();
+    dialog->OnCommand(button_);
+    return 0;
+  });
 
   results_.clear();
   for (const BatchColumn& r : form_.results) results_.push_back(window_.GetText(r.id));

@@ -455,12 +455,21 @@ bool QtPlatform::LoadQtTranslation() {
 
 QtPlatform::QtPlatform() {
   previous_ = Platform::Install(this);
-  previousHandler_ = SetMessageHandler(&ShowBox);
 }
 
-QtPlatform::~QtPlatform() {
-  SetMessageHandler(previousHandler_);
-  Platform::Install(previous_);
+QtPlatform::~QtPlatform() { Platform::Install(previous_); }
+
+void QtPlatform::ShowMessageBox(const std::string& text, Icon icon) {
+  if (shower_) {
+    shower_(text, icon);
+  } else {
+    ShowBox(text, icon);
+  }
+}
+
+void QtPlatform::SetMessageShower(
+    std::function<void(const std::string& text, Icon icon)> shower) {
+  shower_ = std::move(shower);
 }
 
 int QtPlatform::RunModal(CDialog& dialog) {
@@ -469,10 +478,7 @@ int QtPlatform::RunModal(CDialog& dialog) {
   if (!QApplication::windowIcon().isNull())
     window.setWindowIcon(QApplication::windowIcon());
   windows_.push_back(&window);
-  dialog.Attach(&window);
-  dialog.OnInitDialog();
-  int result = window.exec();
-  dialog.Attach(nullptr);
+  const int result = RunAttached(dialog, window, [&window] { return window.exec(); });
   windows_.pop_back();
   return result;
 }

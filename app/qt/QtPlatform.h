@@ -57,6 +57,9 @@ class QtPlatform : public Platform {
   ~QtPlatform() override;
   int RunModal(CDialog& dialog) override;
   void OpenHelp(const std::string& address) override;
+  void ShowMessageBox(const std::string& text, Icon icon) override;
+  // Replaces the modal message box (tools that must never wait on one).
+  void SetMessageShower(std::function<void(const std::string& text, Icon icon)> shower);
 
   // Loads Qt's French translation (once); false when it is not installed.
   static bool LoadQtTranslation();
@@ -71,6 +74,6 @@ class QtPlatform : public Platform {
  private:
   std::vector<FormWindow*> windows_;
   std::function<void(const QString&)> opener_;
+  std::function<void(const std::string&, Icon)> shower_;
   Platform* previous_;
-  MessageHandler previousHandler_;
 };

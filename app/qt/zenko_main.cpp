@@ -4,6 +4,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <clocale>
+#include <cstdio>
+#include <string>
 
 #include "app/CalculatorMenu.h"
 #include "app/qt/QtPlatform.h"
@@ -21,6 +23,12 @@ int main(int argc, char** argv) {
   std::setlocale(LC_NUMERIC, "C");
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/zenko.svg")));
   QtPlatform::LoadQtTranslation();
+  // A program built without one of its forms stops here, saying which.
+  const std::string problems = Forms().Problems(CalculatorMenu::RequiredForms());
+  if (!problems.empty()) {
+    std::fprintf(stderr, "zenko: %s", problems.c_str());
+    return 1;
+  }
   QtPlatform platform;
   CalculatorMenu menu;
   menu.DoModal();

@@ -8,7 +8,9 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
+#include "app/CalculatorMenu.h"
 #include "app/qt/FormPicture.h"
 #include "app/qt/NightVision.h"
 
@@ -16,6 +18,11 @@ int main(int argc, char** argv) {
   if (argc != 2 && argc != 3) {
     std::fprintf(stderr, "usage: zenko-pictures DIR [POINTS]\n");
     return 2;
+  }
+  const std::string problems = Forms().Problems(CalculatorMenu::RequiredForms());
+  if (!problems.empty()) {
+    std::fprintf(stderr, "zenko-pictures: %s", problems.c_str());
+    return 1;
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
@@ -28,7 +35,7 @@ int main(int argc, char** argv) {
   }
   QtPlatform platform;
   // A picture never waits for a message box.
-  SetMessageHandler([](const std::string& text, Icon) {
+  platform.SetMessageShower([](const std::string& text, Icon) {
     std::fprintf(stderr, "message: %s\n", text.c_str());
   });
   QDir dir(QString::fromLocal8Bit(argv[1]));

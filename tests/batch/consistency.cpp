@@ -160,7 +160,7 @@ int main() {
         for (const BatchColumn& c : form.inputs) row.push_back(Value(c));
         for (const BatchGroup& g : form.groups)
           row.push_back(Uniform(0, 5) == 0 ? std::string()
-                                           : g.choices[Uniform(0, g.choices.size() - 1)].name);
+                                           : g.choices[static_cast<std::size_t>(Uniform(0, static_cast<int>(g.choices.size()) - 1))].name);
         for (std::size_t i = 0; i < row.size(); ++i) {
           if (i) text += ";";
           AppendField(text, row[i], i == 0);
@@ -179,7 +179,7 @@ int main() {
         std::getline(lines, line);
         std::vector<std::string> fields;
         SplitFields(line, fields);
-        std::vector<std::string> results(fields.begin() + row.size(), fields.end() - 1);
+        std::vector<std::string> results(fields.begin() + static_cast<std::ptrdiff_t>(row.size()), fields.end() - 1);
         std::string message = fields.back();
         std::string script;
         Shown shown = RunScript(form, button.id, row, script);

@@ -229,7 +229,9 @@ TEST(ParseDateField, StatusesValuesAndMessages) {
       EXPECT_EQ(day, c.day) << c.text;
       EXPECT_EQ(month, c.month) << c.text;
     }
-    if (c.status >= 1) EXPECT_EQ(year, c.year) << c.text;
+    if (c.status >= 1) {
+      EXPECT_EQ(year, c.year) << c.text;
+    }
     if (c.message) {
       ASSERT_EQ(messages.shown.size(), 1u) << c.text;
       EXPECT_EQ(messages.shown[0], (ShownMessage{*c.message, Icon::Error}))
@@ -370,7 +372,7 @@ TEST(Calendar, RandomDatesBothWaysAgainstIndependentRules) {
     ASSERT_EQ(st.date, 1) << date;
     ASSERT_EQ(st.time, 1) << time;
     long long noon = NoonDayNumber(day, month, year, gregorian);
-    ASSERT_NEAR(jd, noon - 0.5 + s / 86400.0, 1e-6) << date << " " << time;
+    ASSERT_NEAR(jd, static_cast<double>(noon) - 0.5 + static_cast<double>(s) / 86400.0, 1e-6) << date << " " << time;
     if (gregorian) {
       double djm0 = 0.0, djm = 0.0;
       ASSERT_EQ(eraCal2jd(year, month, day, &djm0, &djm), 0) << date;

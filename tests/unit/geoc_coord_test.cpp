@@ -10,11 +10,15 @@
 #include <string>
 
 #include "app/ScriptHost.h"
+#include "calculators/Astronomy.h"
 #include "calculators/GeocCoordDlg.h"
 #include "textfmt/Angles.h"
 #include "textfmt/Printf.h"
 
 namespace {
+
+using astro::ComputeGeocentricPosition;
+using astro::GeocentricPosition;
 
 struct Worked {
   double latitude;

@@ -74,7 +74,7 @@ class CZeroDlg : public CDialog {
   std::string input_, copy_, result_;
 };
 
-ZENKO_REGISTER_FORM(9911, CZeroDlg)
+ZENKO_REGISTER_FORM(CZeroDlg)
 
 TEST(WithoutNegativeZero, EveryResultFieldOfTheFormLayer) {
   std::istringstream in(

@@ -55,13 +55,19 @@ TEST(ParserRobustness, RandomAndMutatedTexts) {
     double value = 0.0;
     int status = ParseDecimalField(text, value);
     ASSERT_TRUE(status >= -1 && status <= 1) << text;
-    if (status == 1) ASSERT_TRUE(std::isfinite(value)) << text;
+    if (status == 1) {
+      ASSERT_TRUE(std::isfinite(value)) << text;
+    }
     status = ParseSexagesimal(text, value);
     ASSERT_TRUE(status >= -1 && status <= 1) << text;
-    if (status == 1) ASSERT_TRUE(std::isfinite(value)) << text;
+    if (status == 1) {
+      ASSERT_TRUE(std::isfinite(value)) << text;
+    }
     status = ParseTimeField(text, value);
     ASSERT_TRUE(status >= -1 && status <= 1) << text;
-    if (status == 1) ASSERT_TRUE(value >= 0.0 && value < 24.0) << text;
+    if (status == 1) {
+      ASSERT_TRUE(value >= 0.0 && value < 24.0) << text;
+    }
     int whole = 0;
     ParseWholeNumber(text, whole);
     // At most one message per call, always with the error icon.

@@ -10,38 +10,9 @@
 #include <sstream>
 #include <string>
 
-#include "app/ScriptHost.h"
+#include "tests/unit/ScriptRun.h"
 
 namespace {
-
-struct ScriptRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-ScriptRun RunScript(const std::string& script) {
-  std::istringstream in(script);
-  std::ostringstream out, err;
-  int status = RunFormScript(in, out, err);
-  return {status, out.str(), err.str()};
-}
-
-class ScriptDriver : public ::testing::Test {
- protected:
-  void SetUp() override {
-    previous_ = std::filesystem::current_path();
-    char pattern[] = "/tmp/zenko-script-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-    std::filesystem::current_path(dir_);
-  }
-  void TearDown() override {
-    std::filesystem::current_path(previous_);
-    std::filesystem::remove_all(dir_);
-  }
-  std::filesystem::path previous_, dir_;
-};
 
 TEST_F(ScriptDriver, ErrorsExitWithStatusTwoAndStopTheScript) {
   const char* scripts[] = {

@@ -411,7 +411,9 @@ TEST_F(SiteFileTest, NeverWaitsOnAFileThatIsNotRegular) {
   const std::string refused = "L'accès à Zenko.loc a été refusé.";
   for (const char* kind : {"fifo", "device", "directory"}) {
     fs::remove_all("Zenko.loc");
-    if (std::string(kind) == "fifo") ASSERT_EQ(mkfifo("Zenko.loc", 0644), 0);
+    if (std::string(kind) == "fifo") {
+      ASSERT_EQ(mkfifo("Zenko.loc", 0644), 0);
+    }
     if (std::string(kind) == "device") fs::create_symlink("/dev/zero", "Zenko.loc");
     if (std::string(kind) == "directory") fs::create_directory("Zenko.loc");
     std::string answer = InChild([] {
@@ -522,7 +524,9 @@ TEST_F(SiteFileTest, ReadOnlyFileIsRefusedWhoeverRuns) {
             fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   // One write permission, the group's, is enough.
   fs::permissions("Zenko.loc", fs::perms::group_write, fs::perm_options::add);
-  if (geteuid() == 0) EXPECT_TRUE(WriteSiteFile(1.0, 2.0));
+  if (geteuid() == 0) {
+    EXPECT_TRUE(WriteSiteFile(1.0, 2.0));
+  }
 }
 
 // Saving rewrites the file where it is: its mode, its other names and the
