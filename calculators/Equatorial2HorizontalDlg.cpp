@@ -35,9 +35,6 @@ const SexagesimalRule kRightAscensionRule = {
     180.0,
     "Vous avez entré une valeur non valide pour l'ascension droite.\n"
     "Celle-ci doit être comprise entre -12 et 12 heures."};
-// Messages of the saving of the site coordinates.
-const char* const kLongitudeFormat = kLongitudeRule.formatMessage;
-const char* const kLatitudeFormat = kLatitudeRule.formatMessage;
 
 FormTemplate MakeForm() {
   FormTemplate t;
@@ -181,20 +178,17 @@ void CEquatorial2HorizontalDlg::OnCompute() {
 }
 
 bool CEquatorial2HorizontalDlg::ReadSaveValue(const std::string& text, int id,
-                                              const std::string& formatMessage,
+                                              const SexagesimalRule& rule,
                                               double& value) {
   if (text.empty()) {
     value = 0.0;  // no value
     return true;
   }
-  int read = ParseSexagesimal(text, value);
-  if (read == 1) return true;
-  // Never store something the user did not type: a text refused by the
-  // parser (its message already shown for minutes or seconds of 60 or more)
-  // stops the save.
-  if (read == 0) MessageBox(formatMessage, Icon::Error);
-  GotoDlgCtrl(id);
-  return false;
+  // Never store something the user did not type: a text the parser refuses
+  // stops the save. The value is stored as typed, without the range check
+  // of a computation.
+  const SexagesimalRule formatOnly = {rule.formatMessage, 0.0, nullptr};
+  return ReadSexagesimalField(text, id, formatOnly, value);
 }
 
 // A field the user left as the site file filled it shows a rounded value:
@@ -208,9 +202,9 @@ void CEquatorial2HorizontalDlg::OnSave() {
   longitude.keep = siteFilled_ && longitude_ == filledLongitude_;
   latitude.keep = siteFilled_ && latitude_ == filledLatitude_;
   if (!longitude.keep && !ReadSaveValue(longitude_, kLongitude,
-                                        kLongitudeFormat, longitude.value))
+                                        kLongitudeRule, longitude.value))
     return;
-  if (!latitude.keep && !ReadSaveValue(latitude_, kLatitude, kLatitudeFormat,
+  if (!latitude.keep && !ReadSaveValue(latitude_, kLatitude, kLatitudeRule,
                                        latitude.value))
     return;
   WriteSiteFile(longitude, latitude);

@@ -17,7 +17,7 @@ class CEquatorial2HorizontalDlg : public CDialog {
   // Reads a site coordinate for saving: true with the value (0.0 for an
   // empty text); false, focus on the field, when the text is refused.
   bool ReadSaveValue(const std::string& text, int id,
-                     const std::string& formatMessage, double& value);
+                     const SexagesimalRule& rule, double& value);
 
   std::string rightAscension_, declination_, longitude_, latitude_, date_,
       time_, azimuth_, altitude_;
