@@ -54,11 +54,8 @@ FormTemplate MakeForm() {
 
 }  // namespace
 
-std::string FormatEarthRadii(double value) {
-  std::string text = Format("%.6lf", value);
-  if (text == "-0.000000") text.erase(0, 1);
-  return text + " a";
-}
+// The result fields drop the sign of a printed zero ("-0.000000 a").
+std::string FormatEarthRadii(double value) { return Format("%.6lf", value) + " a"; }
 
 CGeocCoordDlg::CGeocCoordDlg(CDialog* owner) : CDialog(Form(), owner) {
   BindText(kLatitude, latitude_);
