@@ -54,8 +54,11 @@ FormTemplate MakeForm() {
 
 }  // namespace
 
-// The result fields drop the sign of a printed zero ("-0.000000 a").
-std::string FormatEarthRadii(double value) { return Format("%.6lf", value) + " a"; }
+std::string FormatEarthRadii(double value) {
+  std::string text = Format("%.6lf", value);
+  if (text == "-0.000000") text.erase(0, 1);
+  return text + " a";
+}
 
 CGeocCoordDlg::CGeocCoordDlg(CDialog* owner) : CDialog(Form(), owner) {
   BindText(kLatitude, latitude_);
