@@ -47,6 +47,30 @@ QMessageBox::Icon BoxIcon(Icon icon) {
   return QMessageBox::Critical;
 }
 
+// A window that keeps the size of its content has nothing to show in a
+// larger frame. The title bar offers no way to maximise it, yet a window
+// manager's menu, a key or a pager may still ask for maximised or full
+// screen; full screen would take its title bar and close box away. Such a
+// state is handed back at once, and the window stays as it was.
+constexpr Qt::WindowStates kLarger = Qt::WindowMaximized | Qt::WindowFullScreen;
+
+class KeepsItsSize : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    if (e->type() == QEvent::WindowStateChange && watched->isWidgetType()) {
+      auto* window = static_cast<QWidget*>(watched);
+      if (window->windowState() & kLarger) {
+        // Asked again once the window system has delivered the change.
+        QMetaObject::invokeMethod(
+            window, [window] { window->setWindowState(window->windowState() & ~kLarger); },
+            Qt::QueuedConnection);
+      }
+    }
+    return QObject::eventFilter(watched, e);
+  }
+};
+
 void ShowBox(const std::string& text, Icon icon) {
   QMessageBox box(BoxIcon(icon), QStringLiteral("Zenko"), FromUtf8(text),
                   QMessageBox::Ok, QApplication::activeModalWidget());
@@ -54,6 +78,8 @@ void ShowBox(const std::string& text, Icon icon) {
   box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                      Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                      Qt::MSWindowsFixedSizeDialogHint);
+  KeepsItsSize keeper;
+  box.installEventFilter(&keeper);
   box.exec();
 }
 }  // namespace
@@ -70,6 +96,7 @@ FormWindow::FormWindow(CDialog& dialog, QWidget* parent)
                           Qt::MSWindowsFixedSizeDialogHint;
   if (form.contextHelp) flags |= Qt::WindowContextHelpButtonHint;
   setWindowFlags(flags);
+  installEventFilter(new KeepsItsSize(this));
   Build();
   InstallTelescopeActions(*this);
 }

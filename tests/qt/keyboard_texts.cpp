@@ -1,7 +1,7 @@
 // What the real windows offer beyond the forms themselves: Qt's own texts
 // in French, the first field's text selected, the triangle formats chosen
 // from the keyboard, a long result readable in its tooltip, and title bars
-// without buttons that could do nothing.
+// without buttons that could do nothing, on windows that keep their size.
 #include <QtTest>
 
 #include <QMenu>
@@ -129,6 +129,57 @@ class KeyboardTextsTest : public QObject {
     QVERIFY(boxFlags & Qt::CustomizeWindowHint);
     QVERIFY(!(boxFlags & Qt::WindowMaximizeButtonHint));
     QVERIFY(!(boxFlags & Qt::WindowMinimizeButtonHint));
+  }
+
+  // A window manager may still ask a fixed-size window to be maximised or
+  // shown full screen (from its own menu, a key, a pager): the window goes
+  // back to its normal state and keeps its size.
+  void windowsRefuseToGrow() {
+    constexpr Qt::WindowStates kLarger = Qt::WindowMaximized | Qt::WindowFullScreen;
+    for (int id : {102, 164}) {
+      for (Qt::WindowState asked : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
+        FormSnapshot snapshot(id);
+        FormWindow& window = snapshot.Window();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QSize before = window.size();
+        window.setWindowState(asked);
+        QTRY_VERIFY2(!(window.windowState() & kLarger), qPrintable(QString::number(id)));
+        QCOMPARE(window.size(), before);
+        // Minimising stays the window manager's business.
+        window.setWindowState(Qt::WindowMinimized);
+        QApplication::processEvents();
+        QVERIFY(window.windowState() & Qt::WindowMinimized);
+        window.hide();
+      }
+    }
+    // A message box: the same.
+    FormHarness harness;
+    CKeplerSpeedDlg form(nullptr);
+    bool asked = false;
+    bool seen = false;
+    Qt::WindowStates boxState;
+    harness.Run(form, [&](FormWindow& window) {
+      QTimer timer;
+      timer.setInterval(20);
+      QObject::connect(&timer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        if (!asked) {
+          asked = true;
+          box->setWindowState(Qt::WindowFullScreen);
+          return;
+        }
+        seen = true;
+        boxState = box->windowState();
+        box->button(QMessageBox::Ok)->click();
+      });
+      timer.start();
+      Press(window, 1129);  // nothing typed: a message
+      timer.stop();
+    });
+    QVERIFY(seen);
+    QVERIFY(!(boxState & kLarger));
   }
 };
 
