@@ -13,6 +13,28 @@
 #include "calculators/PrecessionDlg.h"
 #include "tests/qt/QtFormHarness.h"
 
+namespace {
+// Opens the orbital speed form, asks it for a calculation with nothing
+// typed (a message box), and hands the box to `step` at each tick until
+// `step` says it is done; the box is then closed with OK.
+void WithAMessageBox(const std::function<bool(QMessageBox&)>& step) {
+  FormHarness harness;
+  CKeplerSpeedDlg form(nullptr);
+  harness.Run(form, [&](FormWindow& window) {
+    QTimer timer;
+    timer.setInterval(10);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box || !box->isVisible()) return;
+      if (step(*box)) box->button(QMessageBox::Ok)->click();
+    });
+    timer.start();
+    Press(window, 1129);
+    timer.stop();
+  });
+}
+}  // namespace
+
 class KeyboardTextsTest : public QObject {
   Q_OBJECT
 
@@ -110,21 +132,10 @@ class KeyboardTextsTest : public QObject {
                snapshot.Window().Form().Template().contextHelp);
     }
     // A message box: the same.
-    FormHarness harness;
-    CKeplerSpeedDlg form(nullptr);
     Qt::WindowFlags boxFlags;
-    harness.Run(form, [&](FormWindow& window) {
-      QTimer timer;
-      timer.setInterval(5);
-      QObject::connect(&timer, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible()) return;
-        boxFlags = box->windowFlags();
-        box->button(QMessageBox::Ok)->click();
-      });
-      timer.start();
-      Press(window, 1129);  // nothing typed: a message
-      timer.stop();
+    WithAMessageBox([&](QMessageBox& box) {
+      boxFlags = box.windowFlags();
+      return true;
     });
     QVERIFY(boxFlags & Qt::CustomizeWindowHint);
     QVERIFY(!(boxFlags & Qt::WindowMaximizeButtonHint));
@@ -153,30 +164,19 @@ class KeyboardTextsTest : public QObject {
         window.hide();
       }
     }
-    // A message box: the same.
-    FormHarness harness;
-    CKeplerSpeedDlg form(nullptr);
+    // A message box: the same, looked at on the tick after the request.
     bool asked = false;
     bool seen = false;
     Qt::WindowStates boxState;
-    harness.Run(form, [&](FormWindow& window) {
-      QTimer timer;
-      timer.setInterval(20);
-      QObject::connect(&timer, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible()) return;
-        if (!asked) {
-          asked = true;
-          box->setWindowState(Qt::WindowFullScreen);
-          return;
-        }
-        seen = true;
-        boxState = box->windowState();
-        box->button(QMessageBox::Ok)->click();
-      });
-      timer.start();
-      Press(window, 1129);  // nothing typed: a message
-      timer.stop();
+    WithAMessageBox([&](QMessageBox& box) {
+      if (!asked) {
+        asked = true;
+        box.setWindowState(Qt::WindowFullScreen);
+        return false;
+      }
+      seen = true;
+      boxState = box.windowState();
+      return true;
     });
     QVERIFY(seen);
     QVERIFY(!(boxState & kLarger));
