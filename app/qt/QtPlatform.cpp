@@ -61,7 +61,7 @@ class KeepsItsSize : public QObject {
     if (e->type() == QEvent::WindowStateChange && watched->isWidgetType()) {
       auto* window = static_cast<QWidget*>(watched);
       if (window->windowState() & kLarger) {
-        // Asked again once the window system has delivered the change.
+        // Queued: changed back once the window system's change is taken in.
         QMetaObject::invokeMethod(
             window, [window] { window->setWindowState(window->windowState() & ~kLarger); },
             Qt::QueuedConnection);
