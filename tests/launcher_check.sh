@@ -70,8 +70,8 @@ cwd=$(start "$user/elsewhere" HOME="$user/home" XDG_DATA_HOME="$user/data")
 [ "$(hex "$home/Zenko.loc")" = "$site" ] || fail "second start: the site file was changed"
 [ "$(stat -c %Y "$home/Zenko.loc")" = "$before" ] || fail "second start: the site file was rewritten"
 
-# Without XDG_DATA_HOME, or with a relative one (which the base directory
-# specification says to ignore): $HOME/.local/share/zenko.
+# Without XDG_DATA_HOME, or with a relative one (which the XDG base directory
+# rules ignore): $HOME/.local/share/zenko.
 for data in "" "XDG_DATA_HOME=relative/data"; do
   rm -rf "$user/home/.local"
   cwd=$(start "$user/elsewhere" HOME="$user/home" $data)
