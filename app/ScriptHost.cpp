@@ -6,7 +6,6 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
-#include <map>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -15,6 +14,7 @@
 #include "app/CalculatorMenu.h"
 #include "app/Clock.h"
 #include "app/Dialog.h"
+#include "app/HeadlessWindow.h"
 #include "textfmt/Bytes.h"
 #include "textfmt/Printf.h"
 #include "textfmt/Report.h"
@@ -61,30 +61,19 @@ bool ParseId(const std::string& text, int& id) {
 
 class ScriptPlatform;
 
-// One open form: the controls' texts and check states.
-class ScriptWindow : public DialogHost {
+// One open form: the controls' texts and check states; the form's own
+// focus moves and result texts are reported.
+class ScriptWindow : public HeadlessWindow {
  public:
-  ScriptWindow(ScriptPlatform& platform, CDialog& dialog);
+  ScriptWindow(ScriptPlatform& platform, CDialog& dialog)
+      : HeadlessWindow(dialog.Template()), dialog_(dialog), platform_(platform) {}
 
-  std::string GetText(int id) const override {
-    auto it = texts_.find(id);
-    return it == texts_.end() ? std::string() : it->second;
-  }
   void SetText(int id, const std::string& text) override;
-  bool IsChecked(int id) const override {
-    auto it = checked_.find(id);
-    return it != checked_.end() && it->second;
-  }
-  void SetChecked(int id, bool checked) override;
   void Focus(int id) override;
-  void SetDefaultButton(int) override {}
   void End(int result) override {
     ended_ = true;
     result_ = result;
   }
-
-  // Checks a radio button and unchecks the others of its group.
-  void CheckRadio(int id);
 
   CDialog& dialog_;
   bool ended_ = false;
@@ -92,9 +81,6 @@ class ScriptWindow : public DialogHost {
 
  private:
   ScriptPlatform& platform_;
-  std::map<int, std::string> texts_;
-  std::map<int, bool> checked_;
-  std::map<int, int> radioGroup_;
 };
 
 class ScriptPlatform : public Platform {
@@ -150,40 +136,11 @@ class ScriptPlatform : public Platform {
   int status_ = 0;
 };
 
-ScriptWindow::ScriptWindow(ScriptPlatform& platform, CDialog& dialog)
-    : dialog_(dialog), platform_(platform) {
-  int group = 0;
-  for (const Control& c : dialog.Template().controls) {
-    if (c.kind == Kind::Edit || c.kind == Kind::Number ||
-        c.kind == Kind::Result) {
-      texts_[c.id] = "";
-    } else if (c.id != kStatic) {
-      texts_[c.id] = c.text;
-    }
-    if (c.kind == Kind::Radio) {
-      if (c.flags & kGroupStart) ++group;
-      radioGroup_[c.id] = group;
-      checked_[c.id] = false;
-    }
-  }
-}
-
 void ScriptWindow::SetText(int id, const std::string& text) {
   const Control* control = dialog_.Template().Find(id);
   if (!control) return;
-  texts_[id] = text;
+  HeadlessWindow::SetText(id, text);
   if (control->kind == Kind::Result) platform_.ResultWritten(dialog_, id, text);
-}
-
-void ScriptWindow::SetChecked(int id, bool checked) {
-  if (radioGroup_.count(id)) checked_[id] = checked;
-}
-
-void ScriptWindow::CheckRadio(int id) {
-  int group = radioGroup_[id];
-  for (auto& [other, g] : radioGroup_)
-    if (g == group) checked_[other] = false;
-  checked_[id] = true;
 }
 
 void ScriptWindow::Focus(int id) { platform_.Print(Format("focus %d", id)); }

@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "app/Dialog.h"
+#include "app/HeadlessWindow.h"
 #include "app/batch/Table.h"
 #include "calculators/KeplerSpeedDlg.h"
 #include "textfmt/Report.h"
@@ -17,27 +18,13 @@ const char kProgram[] = "zenko-batch : ";
 
 // One open form: the controls' texts and check states, and what the form
 // did during the last press.
-class BatchWindow : public DialogHost {
+class BatchWindow : public HeadlessWindow {
  public:
-  explicit BatchWindow(const FormTemplate& form) {
-    int group = 0;
-    for (const Control& c : form.controls) {
-      if (c.id == kStatic) continue;
-      if (c.kind == Kind::Radio && (c.flags & kGroupStart)) ++group;
-      bool blank = c.kind == Kind::Edit || c.kind == Kind::Number ||
-                   c.kind == Kind::Result;
-      slots_.push_back({c.id, c.kind, blank ? std::string() : c.text,
-                        blank ? std::string() : c.text, false,
-                        c.kind == Kind::Radio ? group : 0});
-    }
-  }
+  using HeadlessWindow::HeadlessWindow;
 
   // Back to the state of a form just built.
   void Reset() {
-    for (Slot& s : slots_) {
-      s.text = s.initial;
-      s.checked = false;
-    }
+    HeadlessWindow::Reset();
     ClearTrace();
   }
   void ClearTrace() {
@@ -45,70 +32,21 @@ class BatchWindow : public DialogHost {
     focus = 0;
   }
 
-  std::string GetText(int id) const override {
-    const Slot* s = Find(id);
-    return s ? s->text : std::string();
-  }
   void SetText(int id, const std::string& text) override {
-    if (Slot* s = Find(id)) {
-      s->text = text;
-      wrote = true;
-    }
-  }
-  bool IsChecked(int id) const override {
-    const Slot* s = Find(id);
-    return s && s->checked;
-  }
-  void SetChecked(int id, bool checked) override {
-    Slot* s = Find(id);
-    if (s && s->kind == Kind::Radio) s->checked = checked;
+    HeadlessWindow::SetText(id, text);
+    wrote = true;
   }
   void Focus(int id) override { focus = id; }
-  void SetDefaultButton(int) override {}
-  void End(int) override {}
 
   // Typing into a field, as the user does: not the form's own writing.
-  void Type(int id, const std::string& text) {
-    if (Slot* s = Find(id)) s->text = text;
-  }
-  // Checks a radio button and unchecks the others of its group.
-  void CheckRadio(int id) {
-    const Slot* chosen = Find(id);
-    if (!chosen) return;
-    int group = chosen->group;
-    for (Slot& s : slots_)
-      if (s.kind == Kind::Radio && s.group == group) s.checked = s.id == id;
-  }
+  void Type(int id, const std::string& text) { HeadlessWindow::SetText(id, text); }
 
   bool wrote = false;  // the form wrote its fields back
   int focus = 0;       // the last control the form focused
-
- private:
-  struct Slot {
-    int id;
-    Kind kind;
-    std::string text;
-    std::string initial;
-    bool checked;
-    int group;
-  };
-  const Slot* Find(int id) const {
-    for (const Slot& s : slots_)
-      if (s.id == id) return &s;
-    return nullptr;
-  }
-  Slot* Find(int id) {
-    for (Slot& s : slots_)
-      if (s.id == id) return &s;
-    return nullptr;
-  }
-  std::vector<Slot> slots_;
 };
 
 // Forms never open another one in a batch (the buttons that would are
-// refused) and help is not shown.
-// Forms never open other forms or help here; their messages are kept for
-// the row.
+// refused) and help is not shown; their messages are kept for the row.
 class BatchPlatform : public Platform {
  public:
   explicit BatchPlatform(std::vector<std::string>& messages) : messages_(messages) {}
