@@ -11,15 +11,6 @@ ClockSource& Source() {
   return source;
 }
 
-bool IsLeap(int year) {
-  return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-}
-
-int DaysInMonth(int year, int month) {
-  static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && IsLeap(year) ? 29 : kDays[month - 1];
-}
-
 UtInstant SystemUt() {
   std::time_t now =
       std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
@@ -56,10 +47,9 @@ ClockSource SetClockSource(ClockSource source) {
 UtInstant CurrentUt() { return Source() ? Source()() : SystemUt(); }
 
 bool IsUsableInstant(const UtInstant& t) {
-  return t.year >= 1583 && t.year <= 9999 && t.month >= 1 && t.month <= 12 &&
-         t.day >= 1 && t.day <= DaysInMonth(t.year, t.month) && t.hour >= 0 &&
-         t.hour <= 23 && t.minute >= 0 && t.minute <= 59 && t.second >= 0 &&
-         t.second <= 59;
+  return t.year >= 1583 && t.year <= 9999 && DateExists(t.day, t.month, t.year) &&
+         t.hour >= 0 && t.hour <= 23 && t.minute >= 0 && t.minute <= 59 &&
+         t.second >= 0 && t.second <= 59;
 }
 
 std::optional<UtInstant> ParseUtInstant(const std::string& text) {
@@ -84,7 +74,7 @@ std::optional<NowTexts> TextsOfInstant(const UtInstant& t) {
   // valid here, so no message can come from it.
   JulianDay jd = 0.0;
   DateStatusPair status = ReadDateTimeAsJulianDay(texts.date, texts.time, jd);
-  if (status.date != 1 || status.time != 1) return std::nullopt;
+  if (status.date != kParseOk || status.time != kParseOk) return std::nullopt;
   texts.julianDay = Format("%.7f", jd);
   return texts;
 }

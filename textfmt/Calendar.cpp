@@ -34,6 +34,14 @@ ParseStatus SyntaxError(const char* message) {
 
 }  // namespace
 
+bool DateExists(int day, int month, int year) {
+  // A zero remainder is the same for the floored and the truncated one.
+  bool leap = year % 4 == 0 && (year <= 1582 || year % 100 != 0 || year % 400 == 0);
+  return month >= 1 && month <= 12 && day >= 1 &&
+         day <= kMonthLength[month] + ((month == 2 && leap) ? 1 : 0) &&
+         !(year == 1582 && month == 10 && day >= 5 && day <= 14);
+}
+
 ParseStatus ParseDateField(const std::string& text, int& day, int& month, int& year) {
   if (text.empty()) return kParseReported;
   std::string_view view(text);
@@ -76,12 +84,7 @@ ParseStatus ParseDateField(const std::string& text, int& day, int& month, int& y
   int d = static_cast<int>(whole[0]);
   int m = static_cast<int>(whole[1]);
   int y = static_cast<int>(whole[2]);
-  // A zero remainder is the same for the floored and the truncated one.
-  bool leap = y % 4 == 0 && (y <= 1582 || y % 100 != 0 || y % 400 == 0);
-  bool exists = m >= 1 && m <= 12 && d >= 1 &&
-                d <= kMonthLength[m] + ((m == 2 && leap) ? 1 : 0) &&
-                !(y == 1582 && m == 10 && d >= 5 && d <= 14);
-  if (!exists) {
+  if (!DateExists(d, m, y)) {
     ShowMessage("Vous avez entré une date non valide.\n\nRecommencez !",
                 Icon::Error);
     return kParseReported;

@@ -20,6 +20,10 @@ extern const char* const kMonthNames[13];    // 1 is "janvier"
 // Reads "jj/mm/[-]aaaa" or "Jaaaa"; shows its own messages.
 ParseStatus ParseDateField(const std::string& text, int& day, int& month, int& year);
 
+// Whether the date exists in the program's calendar: Julian up to 4 October
+// 1582, Gregorian from 15 October 1582, astronomical years.
+bool DateExists(int day, int month, int year);
+
 // Reads a date and a time of day; the Julian Day is written when the date
 // status is 2, or when both statuses are 1. The time is read even when the
 // date failed (not for a Julian epoch).
