@@ -33,11 +33,11 @@
 #include "app/qt/NightVision.h"
 #include "app/qt/TelescopeActions.h"
 
-namespace {
 QString FromUtf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+namespace {
 QMessageBox::Icon BoxIcon(Icon icon) {
   switch (icon) {
     case Icon::Error: return QMessageBox::Critical;

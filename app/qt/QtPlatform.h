@@ -13,6 +13,9 @@ class QButtonGroup;
 class QLineEdit;
 class QWidget;
 
+// The program's texts are UTF-8.
+QString FromUtf8(const std::string& text);
+
 class FormWindow : public QDialog, public DialogHost {
  public:
   FormWindow(CDialog& dialog, QWidget* parent);

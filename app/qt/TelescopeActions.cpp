@@ -17,10 +17,6 @@ const QKeySequence kNowKey(Qt::CTRL | Qt::Key_M);
 const QKeySequence kCopyKey(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
 const QKeySequence kNightKey(Qt::CTRL | Qt::Key_N);
 
-QString FromUtf8(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 bool IsNowField(const CDialog& form, int id) {
   const CDialog::NowFieldIds& now = form.NowFields();
   return form.HasNow() && id != 0 && (id == now.date || id == now.time || id == now.julianDay);
