@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/batch/Batch.h"
-#include "textfmt/Bytes.h"
-#include "textfmt/Printf.h"
+#include "Batch.h"
+#include "Bytes.h"
+#include "Printf.h"
 
 namespace {
 

@@ -12,12 +12,12 @@
 #include <sstream>
 #include <string>
 
-#include "app/ScriptHost.h"
-#include "calculators/Precession.h"
-#include "textfmt/Angles.h"
-#include "textfmt/Calendar.h"
-#include "textfmt/Parse.h"
-#include "textfmt/Report.h"
+#include "ScriptHost.h"
+#include "Precession.h"
+#include "Angles.h"
+#include "Calendar.h"
+#include "Parse.h"
+#include "Report.h"
 
 namespace {
 

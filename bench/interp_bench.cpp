@@ -5,7 +5,7 @@
 #include <random>
 #include <vector>
 
-#include "interp/Lagrange.h"
+#include "Lagrange.h"
 
 namespace {
 

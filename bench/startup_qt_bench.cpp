@@ -6,8 +6,8 @@
 #include <QDialog>
 #include <QPushButton>
 
-#include "app/CalculatorMenu.h"
-#include "app/qt/QtPlatform.h"
+#include "CalculatorMenu.h"
+#include "QtPlatform.h"
 
 namespace {
 

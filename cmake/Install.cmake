@@ -50,7 +50,7 @@ install(FILES ${ZENKO_INSTALL_GENERATED}/${ZENKO_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # Icons: the SVG, and PNGs drawn from it at build time by rsvg-convert.
-set(ZENKO_ICON_SVG ${CMAKE_SOURCE_DIR}/app/qt/zenko.svg)
+set(ZENKO_ICON_SVG ${CMAKE_SOURCE_DIR}/hosts/qt/zenko.svg)
 set(ZENKO_ICON_SIZES 16 32 48 64 128 256)
 install(FILES ${ZENKO_ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 find_program(RSVG_CONVERT rsvg-convert)

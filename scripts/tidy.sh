@@ -7,5 +7,5 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 cmake -S . -B "$build" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON > /dev/null
 tidy=$(command -v clang-tidy || command -v clang-tidy-14)
-ls app/*.cpp app/qt/*.cpp app/batch/*.cpp textfmt/*.cpp interp/*.cpp calculators/*.cpp |
+ls core/*.cpp forms/*/*.cpp hosts/*/*.cpp |
   xargs -P"$(nproc)" -n4 "$tidy" -p "$build" --quiet

@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "app/ScriptHost.h"
-#include "app/batch/Batch.h"
-#include "app/batch/Table.h"
-#include "calculators/KeplerSpeedDlg.h"
-#include "textfmt/Bytes.h"
-#include "textfmt/Printf.h"
+#include "ScriptHost.h"
+#include "Batch.h"
+#include "Table.h"
+#include "KeplerSpeedDlg.h"
+#include "Bytes.h"
+#include "Printf.h"
 
 namespace {
 

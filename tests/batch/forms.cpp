@@ -3,8 +3,8 @@
 
 #include <set>
 
-#include "app/Dialog.h"
-#include "app/batch/Batch.h"
+#include "Dialog.h"
+#include "Batch.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <streambuf>
 #include <string>
 
-#include "app/batch/Batch.h"
-#include "textfmt/Printf.h"
+#include "Batch.h"
+#include "Printf.h"
 
 namespace {
 

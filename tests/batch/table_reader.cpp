@@ -3,7 +3,7 @@
 
 #include <sstream>
 
-#include "app/batch/Table.h"
+#include "Table.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/batch/Batch.h"
-#include "app/batch/Table.h"
+#include "Batch.h"
+#include "Table.h"
 
 namespace {
 bool NotANumber(const std::string& text) {

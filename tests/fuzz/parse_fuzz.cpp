@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "textfmt/Calendar.h"
-#include "textfmt/Parse.h"
-#include "textfmt/Report.h"
+#include "Calendar.h"
+#include "Parse.h"
+#include "Report.h"
 
 namespace {
 void Check(bool condition) {

@@ -9,7 +9,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/ScriptHost.h"
+#include "ScriptHost.h"
 
 namespace {
 bool NotANumber(const std::string& text) {

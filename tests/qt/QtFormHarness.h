@@ -15,8 +15,8 @@
 #include <functional>
 #include <vector>
 
-#include "app/Dialog.h"
-#include "app/qt/QtPlatform.h"
+#include "Dialog.h"
+#include "QtPlatform.h"
 
 struct SeenBox {
   QMessageBox::Icon icon;

@@ -1,9 +1,9 @@
 // The real windows of the geocentric coordinates and precession forms.
 #include <QtTest>
 
-#include "calculators/GeocCoordDlg.h"
-#include "calculators/PrecessionDlg.h"
-#include "tests/qt/QtFormHarness.h"
+#include "GeocCoordDlg.h"
+#include "PrecessionDlg.h"
+#include "QtFormHarness.h"
 
 namespace {
 

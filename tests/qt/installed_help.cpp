@@ -3,7 +3,7 @@
 // <prefix>/bin. Here the test program's directory plays <prefix>/bin.
 #include <QtTest>
 
-#include "app/qt/QtPlatform.h"
+#include "QtPlatform.h"
 
 class InstalledHelpTest : public QObject {
   Q_OBJECT

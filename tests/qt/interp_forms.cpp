@@ -1,9 +1,9 @@
 // The real windows of the interpolation and the zero and extremum forms.
 #include <QtTest>
 
-#include "interp/InterpolationDlg.h"
-#include "interp/ZeroExtremumDlg.h"
-#include "tests/qt/QtFormHarness.h"
+#include "InterpolationDlg.h"
+#include "ZeroExtremumDlg.h"
+#include "QtFormHarness.h"
 
 namespace {
 

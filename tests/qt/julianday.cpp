@@ -2,8 +2,8 @@
 // button and frames, Enter in a field, and the focus after a message.
 #include <QtTest>
 
-#include "calculators/JulianDayDlg.h"
-#include "tests/qt/QtFormHarness.h"
+#include "JulianDayDlg.h"
+#include "QtFormHarness.h"
 
 namespace {
 QGroupBox* GroupTitled(FormWindow& window, const QString& title) {

@@ -7,11 +7,11 @@
 #include <QMenu>
 #include <QToolTip>
 
-#include "app/qt/FormPicture.h"
-#include "calculators/KeplerSpeedDlg.h"
-#include "calculators/PlaneTriangleDlg.h"
-#include "calculators/PrecessionDlg.h"
-#include "tests/qt/QtFormHarness.h"
+#include "FormPicture.h"
+#include "KeplerSpeedDlg.h"
+#include "PlaneTriangleDlg.h"
+#include "PrecessionDlg.h"
+#include "QtFormHarness.h"
 
 namespace {
 // Opens the orbital speed form, asks it for a calculation with nothing

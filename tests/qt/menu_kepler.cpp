@@ -2,9 +2,9 @@
 // speed form.
 #include <QtTest>
 
-#include "app/CalculatorMenu.h"
-#include "calculators/KeplerSpeedDlg.h"
-#include "tests/qt/QtFormHarness.h"
+#include "CalculatorMenu.h"
+#include "KeplerSpeedDlg.h"
+#include "QtFormHarness.h"
 #include "ZenkoVersion.h"
 
 class MenuKeplerTest : public QObject {

@@ -8,8 +8,8 @@
 
 #include <algorithm>
 
-#include "app/qt/FormPicture.h"
-#include "tests/qt/QtFormHarness.h"
+#include "FormPicture.h"
+#include "QtFormHarness.h"
 
 class PicturesTest : public QObject {
   Q_OBJECT

@@ -9,9 +9,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "calculators/Equatorial2HorizontalDlg.h"
-#include "calculators/SiderealTimeDlg.h"
-#include "tests/qt/QtFormHarness.h"
+#include "Equatorial2HorizontalDlg.h"
+#include "SiderealTimeDlg.h"
+#include "QtFormHarness.h"
 
 namespace {
 

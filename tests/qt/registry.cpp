@@ -2,8 +2,8 @@
 // in a real window under the template's own id and title.
 #include <QtTest>
 
-#include "app/CalculatorMenu.h"
-#include "tests/qt/QtFormHarness.h"
+#include "CalculatorMenu.h"
+#include "QtFormHarness.h"
 
 class RegistryTest : public QObject {
   Q_OBJECT

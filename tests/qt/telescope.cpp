@@ -10,12 +10,12 @@
 #include <map>
 #include <unistd.h>
 
-#include "app/CalculatorMenu.h"
-#include "app/Clock.h"
-#include "app/qt/FormPicture.h"
-#include "app/qt/NightVision.h"
-#include "app/qt/TelescopeActions.h"
-#include "tests/qt/QtFormHarness.h"
+#include "CalculatorMenu.h"
+#include "Clock.h"
+#include "FormPicture.h"
+#include "NightVision.h"
+#include "TelescopeActions.h"
+#include "QtFormHarness.h"
 
 namespace {
 

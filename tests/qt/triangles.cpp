@@ -3,9 +3,9 @@
 // and a few presses through the widgets.
 #include <QtTest>
 
-#include "calculators/PlaneTriangleDlg.h"
-#include "calculators/SphericalTriangleDlg.h"
-#include "tests/qt/QtFormHarness.h"
+#include "PlaneTriangleDlg.h"
+#include "SphericalTriangleDlg.h"
+#include "QtFormHarness.h"
 
 namespace {
 

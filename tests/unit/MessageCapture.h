@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "textfmt/Report.h"
+#include "Report.h"
 
 struct ShownMessage {
   std::string text;

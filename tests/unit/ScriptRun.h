@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/ScriptHost.h"
+#include "ScriptHost.h"
 
 struct ScriptRun {
   int status;

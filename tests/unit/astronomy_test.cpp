@@ -6,8 +6,8 @@
 
 #include <cmath>
 
-#include "calculators/Astronomy.h"
-#include "textfmt/Angles.h"
+#include "Astronomy.h"
+#include "Angles.h"
 
 namespace {
 

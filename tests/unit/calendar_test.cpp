@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "tests/unit/MessageCapture.h"
-#include "textfmt/Angles.h"
-#include "textfmt/Calendar.h"
-#include "textfmt/Parse.h"
-#include "textfmt/Printf.h"
+#include "MessageCapture.h"
+#include "Angles.h"
+#include "Calendar.h"
+#include "Parse.h"
+#include "Printf.h"
 
 namespace {
 

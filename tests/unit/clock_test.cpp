@@ -7,9 +7,9 @@
 #include <sstream>
 #include <string>
 
-#include "app/Clock.h"
-#include "app/ScriptHost.h"
-#include "textfmt/Printf.h"
+#include "Clock.h"
+#include "ScriptHost.h"
+#include "Printf.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <set>
 #include <string>
 
-#include "app/Dialog.h"
-#include "app/FieldLabels.h"
+#include "Dialog.h"
+#include "FieldLabels.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Dialog.h"
+#include "Dialog.h"
 
 namespace {
 

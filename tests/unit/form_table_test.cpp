@@ -3,7 +3,7 @@
 // and membership follows the innermost frame.
 #include <gtest/gtest.h>
 
-#include "app/Dialog.h"
+#include "Dialog.h"
 
 namespace {
 

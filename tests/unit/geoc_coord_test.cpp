@@ -9,11 +9,11 @@
 #include <sstream>
 #include <string>
 
-#include "app/ScriptHost.h"
-#include "calculators/Astronomy.h"
-#include "calculators/GeocCoordDlg.h"
-#include "textfmt/Angles.h"
-#include "textfmt/Printf.h"
+#include "ScriptHost.h"
+#include "Astronomy.h"
+#include "GeocCoordDlg.h"
+#include "Angles.h"
+#include "Printf.h"
 
 namespace {
 

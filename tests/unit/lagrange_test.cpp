@@ -4,7 +4,7 @@
 #include <cmath>
 #include <random>
 
-#include "interp/Lagrange.h"
+#include "Lagrange.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <sstream>
 #include <string>
 
-#include "app/Dialog.h"
-#include "app/ScriptHost.h"
-#include "textfmt/Printf.h"
+#include "Dialog.h"
+#include "ScriptHost.h"
+#include "Printf.h"
 
 namespace {
 

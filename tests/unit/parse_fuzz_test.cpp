@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/unit/MessageCapture.h"
-#include "textfmt/Parse.h"
+#include "MessageCapture.h"
+#include "Parse.h"
 
 namespace {
 

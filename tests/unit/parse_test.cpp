@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string>
 
-#include "tests/unit/MessageCapture.h"
-#include "textfmt/Parse.h"
+#include "MessageCapture.h"
+#include "Parse.h"
 
 namespace {
 

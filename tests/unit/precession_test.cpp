@@ -5,8 +5,8 @@
 
 #include <cmath>
 
-#include "calculators/Precession.h"
-#include "textfmt/Angles.h"
+#include "Precession.h"
+#include "Angles.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/CalculatorMenu.h"
-#include "tests/unit/ScriptRun.h"
+#include "CalculatorMenu.h"
+#include "ScriptRun.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <sstream>
 #include <string>
 
-#include "tests/unit/ScriptRun.h"
+#include "ScriptRun.h"
 
 namespace {
 

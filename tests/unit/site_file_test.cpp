@@ -21,11 +21,11 @@
 #include <string>
 #include <vector>
 
-#include "app/Dialog.h"
-#include "app/ScriptHost.h"
-#include "calculators/SiteFile.h"
-#include "textfmt/Bytes.h"
-#include "tests/unit/MessageCapture.h"
+#include "Dialog.h"
+#include "ScriptHost.h"
+#include "SiteFile.h"
+#include "Bytes.h"
+#include "MessageCapture.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ScriptHost.h"
+#include "ScriptHost.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "calculators/TriangleMath.h"
+#include "TriangleMath.h"
 
 using namespace triangle;
 

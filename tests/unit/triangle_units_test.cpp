@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "calculators/TriangleMath.h"
+#include "TriangleMath.h"
 
 using namespace triangle;
 

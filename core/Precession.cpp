@@ -1,0 +1,39 @@
+#include "Precession.h"
+
+#include <algorithm>
+#include <cmath>
+
+EquatorialPosition PrecessCoordinates(double t0, double t1, double alpha,
+                                      double delta) {
+  const double t = t1 - t0;
+  const double tm = (t0 + t1) / 2.0;
+  const double k = 4.848136811111111e-06;  // radians per second of arc
+
+  // Common part of zeta and z, their half-difference, and theta.
+  double p = ((tm * 139.656 + 23062.181) - tm * 0.139 * tm) * t +
+             t * 18.135 * t * t;
+  p = p * k;
+  const double q = (tm * 0.206 + 39.64) * t * t * k;
+  const double theta =
+      (((20043.109 - tm * 85.33) - tm * 0.217 * tm) * t - t * 41.779 * t * t) *
+      k;
+  const double z = p + q;
+  const double zeta = p - q;
+
+  const double x = std::cos(alpha + zeta) * (std::cos(delta) * std::cos(theta)) -
+                   std::sin(delta) * std::sin(theta);
+  const double y = std::sin(alpha + zeta) * std::cos(delta);
+  const double a = std::atan2(y, x) + z;
+
+  double hours = a * 12.0 / 3.14159265359;
+  hours = hours - 24.0 * std::floor(hours / 24.0);
+  // A value a hair below 0 comes back as 24.0 after the subtraction.
+  if (hours >= 24.0) hours = 0.0;
+
+  // Rounding may carry the sine a hair past 1 near the poles.
+  const double sine = std::cos(alpha + zeta) * (std::cos(delta) * std::sin(theta)) +
+                      std::sin(delta) * std::cos(theta);
+  const double declination =
+      std::asin(std::clamp(sine, -1.0, 1.0)) / 0.01745329252;
+  return {hours, declination};
+}
