@@ -1,33 +1,7 @@
-# Form 146, the worked triangles with the angles in decimal degrees.
+# Form 146 in decimal degrees: a refused triangle leaves the last results
+# and the typed data as they were, and the focus on the culprit.
 open 146
 click 1102
-
-# (A, b, c) -> (a, B, C): the right angle between 3 and 4
-set 1088 90
-set 1096 3
-set 1097 4
-click 1103
-get 1091
-get 1099
-get 1100
-
-# an equilateral triangle
-set 1088 60
-set 1096 1
-set 1097 1
-click 1103
-get 1091
-get 1099
-get 1100
-
-# (a, b, c) -> (A, B, C)
-set 1095 3
-set 1096 4
-set 1097 5
-click 1112
-get 1098
-get 1099
-get 1100
 
 # a flat triangle passes
 set 1095 1
@@ -93,24 +67,6 @@ set 1095 3,5
 set 1088 120
 click 1114
 get 1093
-
-# sides of any size
-set 1088 90
-set 1096 123456789.5
-set 1097 0
-click 1103
-get 1091
-get 1099
-get 1100
-
-# an angle of 0 is accepted
-set 1088 0
-set 1096 1
-set 1097 2
-click 1103
-get 1091
-get 1099
-get 1100
 
 # an angle of 180 is refused, with the focus on its field
 set 1088 180
