@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "Clock.h"
 #include "ScriptHost.h"
@@ -16,35 +18,17 @@ namespace {
 TEST(Clock, ReadsOnlyUsableInstantsInTheDriverForm) {
   std::optional<UtInstant> t = ParseUtInstant("2025-03-21 21:30:05");
   ASSERT_TRUE(t);
-  EXPECT_EQ(t->year, 2025);
-  EXPECT_EQ(t->month, 3);
-  EXPECT_EQ(t->day, 21);
-  EXPECT_EQ(t->hour, 21);
-  EXPECT_EQ(t->minute, 30);
-  EXPECT_EQ(t->second, 5);
-  EXPECT_TRUE(ParseUtInstant("2024-02-29 00:00:00"));
-  EXPECT_TRUE(ParseUtInstant("1583-01-01 00:00:00"));
-  EXPECT_TRUE(ParseUtInstant("9999-12-31 23:59:59"));
+  EXPECT_EQ(std::vector<int>({t->year, t->month, t->day, t->hour, t->minute, t->second}),
+            std::vector<int>({2025, 3, 21, 21, 30, 5}));
+  for (const char* text : {"2024-02-29 00:00:00", "1583-01-01 00:00:00", "9999-12-31 23:59:59"})
+    EXPECT_TRUE(ParseUtInstant(text)) << text;
   const char* refused[] = {
-      "",
-      "2025-03-21",
-      "2025-03-21 21:30",
-      "2025-3-21 21:30:05",
-      "2025-03-21T21:30:05",
-      "2025-03-21 21:30:05 ",
-      "+025-03-21 21:30:05",
-      "2025-03-21 21:30:5x",
-      "2023-02-29 12:00:00",  // not a leap year
-      "1900-02-29 12:00:00",  // Gregorian rule
-      "2025-04-31 12:00:00",
-      "2025-13-01 12:00:00",
-      "2025-00-10 12:00:00",
-      "2025-03-00 12:00:00",
-      "2025-03-21 24:00:00",
-      "2025-03-21 23:60:00",
-      "2025-03-21 23:59:60",
-      "1582-10-20 12:00:00",  // before the years both calendars agree on here
-      "0000-01-01 00:00:00",
+      "", "2025-03-21", "2025-03-21 21:30", "2025-3-21 21:30:05", "2025-03-21T21:30:05",
+      "2025-03-21 21:30:05 ", "+025-03-21 21:30:05", "2025-03-21 21:30:5x",
+      "2023-02-29 12:00:00", "1900-02-29 12:00:00",  // not leap years (Gregorian rule)
+      "2025-04-31 12:00:00", "2025-13-01 12:00:00", "2025-00-10 12:00:00",
+      "2025-03-00 12:00:00", "2025-03-21 24:00:00", "2025-03-21 23:60:00",
+      "2025-03-21 23:59:60", "1582-10-20 12:00:00", "0000-01-01 00:00:00",
   };
   for (const char* text : refused) EXPECT_FALSE(ParseUtInstant(text)) << text;
 }
@@ -76,6 +60,10 @@ TEST(Clock, JulianDayOfTheInstantMatchesLiberfa) {
 }
 
 TEST(Clock, SystemClockIsUniversalTimeWhateverTheTimeZone) {
+  // Without tzdata an unknown zone silently reads as UTC and this proves
+  // nothing: the zone must exist (scripts/deps.sh installs tzdata).
+  ASSERT_TRUE(std::filesystem::exists("/usr/share/zoneinfo/Pacific/Kiritimati"))
+      << "install tzdata";
   const char* previous = std::getenv("TZ");
   std::string saved = previous ? previous : "";
   setenv("TZ", "UTC", 1);
@@ -84,15 +72,10 @@ TEST(Clock, SystemClockIsUniversalTimeWhateverTheTimeZone) {
   setenv("TZ", "Pacific/Kiritimati", 1);  // fourteen hours ahead
   tzset();
   UtInstant far = CurrentUt();
-  if (previous) {
-    setenv("TZ", saved.c_str(), 1);
-  } else {
-    unsetenv("TZ");
-  }
+  previous ? setenv("TZ", saved.c_str(), 1) : unsetenv("TZ");
   tzset();
   EXPECT_TRUE(IsUsableInstant(utc));
   // The two readings are at most a moment apart, never fourteen hours.
-  EXPECT_EQ(utc.year, far.year);
   EXPECT_EQ(utc.day, far.day);
   EXPECT_LE(far.hour - utc.hour, 1);
 }

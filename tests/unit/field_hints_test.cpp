@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
 #include <string>
 
 #include "Dialog.h"
@@ -17,14 +16,12 @@ const int kCalculators[] = {131, 143, 146, 144, 130, 135, 129, 132, 134, 164};
 bool IsInput(const Control& c) { return c.kind == Kind::Edit || c.kind == Kind::Number; }
 
 TEST(FieldHints, EveryInputFieldOfEveryFormHasAnExample) {
-  int inputs = 0;
   for (int id : kCalculators) {
     std::unique_ptr<CDialog> form = CreateForm(id, nullptr);
     ASSERT_TRUE(form);
     const FormTemplate& t = form->Template();
     for (const Control& c : t.controls) {
       if (!IsInput(c)) continue;
-      ++inputs;
       const Hint* hint = t.FindHint(c.id);
       ASSERT_TRUE(hint) << "form " << id << " field " << c.id;
       EXPECT_NE(hint->text.find("ex. "), std::string::npos)
@@ -40,31 +37,6 @@ TEST(FieldHints, EveryInputFieldOfEveryFormHasAnExample) {
       EXPECT_TRUE(IsInput(*c)) << "form " << id << " hint " << hint.id;
     }
   }
-  EXPECT_GT(inputs, 60);  // all ten calculators took part
-}
-
-TEST(FieldHints, DecimalFieldsSayPointOrComma) {
-  // Fields read as plain decimal numbers, by form.
-  const std::map<int, std::set<int>> decimal = {
-      {130, {1020}}, {132, {1044, 1045}}, {164, {1095, 1121, 1122}},
-      {146, {1095, 1096, 1097}},
-  };
-  for (const auto& [formId, ids] : decimal) {
-    std::unique_ptr<CDialog> form = CreateForm(formId, nullptr);
-    for (int id : ids) {
-      const Hint* hint = form->Template().FindHint(id);
-      ASSERT_TRUE(hint) << formId << ' ' << id;
-      EXPECT_NE(hint->text.find("point ou virgule"), std::string::npos) << id;
-    }
-  }
-}
-
-TEST(FieldHints, DateAndAngleFieldsGiveTheirFormat) {
-  std::unique_ptr<CDialog> form = CreateForm(135, nullptr);
-  const FormTemplate& t = form->Template();
-  EXPECT_EQ(t.FindHint(1018)->text, "jj/mm/[-]aaaa ou Jaaaa — ex. 21/03/2025, J2000");
-  EXPECT_EQ(t.FindHint(1057)->text.rfind("±ddd:mm:ss", 0), 0u);
-  EXPECT_NE(t.FindHint(1057)->text.find("ex. -2:20:14"), std::string::npos);
 }
 
 TEST(FieldLabels, EveryFieldOfEveryCalculatorHasAName) {
@@ -76,12 +48,14 @@ TEST(FieldLabels, EveryFieldOfEveryCalculatorHasAName) {
 }
 
 TEST(FieldLabels, LabelsLoseTheAmpersandAndTheTrailingColon) {
-  EXPECT_EQ(CleanLabel("Date (jj/mm/aaaa) :"), "Date (jj/mm/aaaa)");
-  EXPECT_EQ(CleanLabel("&Longitude :  "), "Longitude");
-  EXPECT_EQ(CleanLabel("Date\n(jj/mm/aaaa)"), "Date (jj/mm/aaaa)");
-  EXPECT_EQ(CleanLabel("Entrez la date (jj/mm/aaaa   ou Jaaaa) :"),
-            "Entrez la date (jj/mm/aaaa   ou Jaaaa)");
-  EXPECT_EQ(CleanLabel("   "), "");
+  const std::pair<const char*, const char*> cases[] = {
+      {"Date (jj/mm/aaaa) :", "Date (jj/mm/aaaa)"},
+      {"&Longitude :  ", "Longitude"},
+      {"Date\n(jj/mm/aaaa)", "Date (jj/mm/aaaa)"},
+      {"Entrez la date (jj/mm/aaaa   ou Jaaaa) :", "Entrez la date (jj/mm/aaaa   ou Jaaaa)"},
+      {"   ", ""},
+  };
+  for (const auto& [label, clean] : cases) EXPECT_EQ(CleanLabel(label), clean) << label;
 }
 
 // The Julian Day form copied: its labels as the form shows them (in screen

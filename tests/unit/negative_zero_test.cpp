@@ -18,26 +18,13 @@ TEST(WithoutNegativeZero, OnlyTextsWhoseDigitsAreAllZeros) {
     const char* out;
   };
   const Case cases[] = {
-      {"-0,00000", "0,00000"},
-      {"-0.000000 a", "0.000000 a"},
-      {"- 0h 0m 0.0s", "0h 0m 0.0s"},
-      {"- 0h 0m 0.000s UT", "0h 0m 0.000s UT"},
-      {"- 0\xC2\xB0 0' 0\"", "0\xC2\xB0 0' 0\""},
-      {"- 0\xC2\xB0 0' 0.00\"", "0\xC2\xB0 0' 0.00\""},
-      {"-0m 0.0s", "0m 0.0s"},
-      {"-0", "0"},
-      // A value below zero keeps its sign.
-      {"-0,00001", "-0,00001"},
-      {"- 0h 0m 0.1s", "- 0h 0m 0.1s"},
-      {"- 0\xC2\xB0 29' 48\"", "- 0\xC2\xB0 29' 48\""},
-      {"-0m 5.0s", "-0m 5.0s"},
-      {"-10,00000", "-10,00000"},
-      // No digit, or no sign: unchanged.
-      {"", ""},
-      {"-", "-"},
-      {"-nan", "-nan"},
-      {"0,00000", "0,00000"},
-      {"12:00:00", "12:00:00"},
+      {"-0,00000", "0,00000"}, {"-0.000000 a", "0.000000 a"}, {"- 0h 0m 0.0s", "0h 0m 0.0s"},
+      {"- 0h 0m 0.000s UT", "0h 0m 0.000s UT"}, {"- 0\xC2\xB0 0' 0.00\"", "0\xC2\xB0 0' 0.00\""},
+      {"-0m 0.0s", "0m 0.0s"}, {"-0", "0"},
+      // A value below zero keeps its sign; no digit, or no sign: unchanged.
+      {"-0,00001", "-0,00001"}, {"- 0h 0m 0.1s", "- 0h 0m 0.1s"},
+      {"- 0\xC2\xB0 29' 48\"", "- 0\xC2\xB0 29' 48\""}, {"-0m 5.0s", "-0m 5.0s"},
+      {"-10,00000", "-10,00000"}, {"", ""}, {"-", "-"}, {"-nan", "-nan"}, {"12:00:00", "12:00:00"},
   };
   for (const Case& c : cases) EXPECT_EQ(WithoutNegativeZero(c.in), c.out) << c.in;
 }
