@@ -1,5 +1,5 @@
-// Every form built into the program renders with the real widgets, and its
-// layout holds at any font: at the default font and at 8, 12 and 16 pt, no
+// Every form built into the program renders with the real widgets, built
+// from its control table, and its layout holds at any font: at the default font and at 8, 12 and 16 pt, no
 // text of a label, button, radio button, frame title or result is cut, no
 // two controls overlap, no control leaves its window or its frame. At the
 // default font every window fits a 1280×800 screen, scaled with the
@@ -23,6 +23,7 @@ class PicturesTest : public QObject {
     for (int id : RegisteredForms()) {
       FormSnapshot snapshot(id);
       QVERIFY(snapshot.valid());
+      CheckBuiltFromTable(snapshot.Window());
       snapshot.Play(WorkedExample(id));
       QImage image = snapshot.Render();
       QVERIFY(!image.isNull());
