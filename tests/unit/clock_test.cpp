@@ -1,16 +1,15 @@
 // The clock behind "Maintenant": reading the driver's instants, the texts
-// put into the fields, and the Julian Day of them checked against liberfa.
+// put into the fields, their Julian Day against liberfa, and the system
+// clock read as universal time.
 #include <erfa.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "Clock.h"
-#include "ScriptHost.h"
 #include "Printf.h"
 
 namespace {
@@ -78,30 +77,6 @@ TEST(Clock, SystemClockIsUniversalTimeWhateverTheTimeZone) {
   // The two readings are at most a moment apart, never fourteen hours.
   EXPECT_EQ(utc.day, far.day);
   EXPECT_LE(far.hour - utc.hour, 1);
-}
-
-std::string RunDriver(const std::string& script, int& status) {
-  std::istringstream in(script);
-  std::ostringstream out, err;
-  status = RunFormScript(in, out, err);
-  return out.str() + err.str();
-}
-
-TEST(Clock, DriverRefusesBadInstantsAndForgetsItsClockAfterTheRun) {
-  int status = 0;
-  std::string out = RunDriver("clock 2025-02-29 12:00:00\nopen 130\n", status);
-  EXPECT_EQ(status, 2);
-  EXPECT_NE(out.find("bad clock command"), std::string::npos);
-  RunDriver("now\n", status);
-  EXPECT_EQ(status, 2);  // no form is open
-
-  UtInstant fixed{2001, 2, 3, 4, 5, 6};
-  ClockSource previous = SetClockSource([fixed] { return fixed; });
-  RunDriver("clock 2025-03-21 21:30:05\nopen 130\nnow\nkey escape\n", status);
-  EXPECT_EQ(status, 0);
-  // The caller's clock is back once the script has ended.
-  EXPECT_EQ(CurrentUt().year, 2001);
-  SetClockSource(std::move(previous));
 }
 
 }  // namespace

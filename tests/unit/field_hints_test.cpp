@@ -1,5 +1,6 @@
 // Format hints and field names of every form: each input field says what
-// it accepts, and the copy of the results names every field.
+// it accepts, and every field has the name its copy and its batch column
+// show.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -45,17 +46,6 @@ TEST(FieldLabels, EveryFieldOfEveryCalculatorHasAName) {
     for (const LabelledField& field : LabelledFields(form->Template()))
       EXPECT_FALSE(field.label.empty()) << "form " << id << " field " << field.id;
   }
-}
-
-TEST(FieldLabels, LabelsLoseTheAmpersandAndTheTrailingColon) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"Date (jj/mm/aaaa) :", "Date (jj/mm/aaaa)"},
-      {"&Longitude :  ", "Longitude"},
-      {"Date\n(jj/mm/aaaa)", "Date (jj/mm/aaaa)"},
-      {"Entrez la date (jj/mm/aaaa   ou Jaaaa) :", "Entrez la date (jj/mm/aaaa   ou Jaaaa)"},
-      {"   ", ""},
-  };
-  for (const auto& [label, clean] : cases) EXPECT_EQ(CleanLabel(label), clean) << label;
 }
 
 // The Julian Day form copied: its labels as the form shows them (in screen

@@ -29,6 +29,7 @@ TEST_F(ScriptDriver, ErrorsExitWithStatusTwoAndStopTheScript) {
       "site raw zz\n",
       "site 1 two\n",
       "site 1 2 3\n",
+      "clock 2025-02-29 12:00:00\nopen 130\n",  // not a leap year
   };
   for (const char* script : scripts) {
     ScriptRun run = RunScript(script);
