@@ -59,19 +59,12 @@ void CheckNightPalette(const QPalette& palette, const char* where) {
 // No light pixel anywhere on what the window shows.
 void CheckDarkImage(const QImage& shown, const char* where) {
   QImage image = shown.convertToFormat(QImage::Format_RGB32);
-  int lightest = 0;
-  QPoint at;
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x) {
       QColor c = QColor::fromRgb(image.pixel(x, y));
-      int light = std::max(c.lightness(), std::max(c.green(), c.blue()) * 2);
-      if (light > lightest) {
-        lightest = light;
-        at = QPoint(x, y);
-      }
+      if (std::max(c.lightness(), std::max(c.green(), c.blue()) * 2) > 130)
+        QFAIL(qPrintable(QStringLiteral("%1: a light pixel at %2, %3").arg(where).arg(x).arg(y)));
     }
-  QVERIFY2(lightest <= 130, qPrintable(QStringLiteral("%1: a pixel of lightness %2 at %3, %4")
-                                           .arg(where).arg(lightest).arg(at.x()).arg(at.y())));
 }
 
 }  // namespace
@@ -86,65 +79,41 @@ class TelescopeTest : public QObject {
     QFile site(QStringLiteral("Zenko.loc"));
     QVERIFY(site.open(QIODevice::WriteOnly) && site.write(QByteArray(16, '\0')) == 16);
   }
-  void init() {
-    SetClockSource([] { return UtInstant{2025, 3, 21, 21, 30, 5}; });
-  }
+  void init() { SetClockSource([] { return UtInstant{2025, 3, 21, 21, 30, 5}; }); }
   void cleanup() {
     SetClockSource({});
     SetNightVision(false);
   }
 
-  // Ctrl+M fills the date, time (and on 130 the Julian Day) from the clock;
-  // the focus stays on the field the user was in; nothing else changes.
-  void ctrlMFillsTheFieldsFromTheClock() {
-    struct Case {
-      int form;
-      int focused;                       // where the user is typing
-      std::map<int, QString> expected;   // the fields the action fills
-    };
-    const Case cases[] = {
+  // Ctrl+M, or the field's context menu, fills the date, time (and on 130
+  // the Julian Day) from the clock; the focus stays where the user was.
+  void nowFillsTheFieldsFromTheClock() {
+    const std::tuple<int, int, std::map<int, QString>> cases[] = {
         // 2460756.3958912: 2451544.5 + 9211 days + 77405 s / 86400 s (by hand).
         {130, 1025, {{1018, "21/03/2025"}, {1025, "21:30:05"}, {1020, "2460756.3958912"}}},
         {134, 1042, {{1018, "21/03/2025"}, {1025, "21:30:05"}}},
-        {132, 1042, {{1046, "21/03/2025"}}},
-    };
-    for (const Case& test : cases) {
+        {132, 1042, {{1046, "21/03/2025"}}}};
+    for (const auto& [id, focused, expected] : cases) {
       FormHarness harness;
-      std::unique_ptr<CDialog> form = CreateForm(test.form, nullptr);
-      harness.Run(*form, [&](FormWindow& window) {
-        Type(window, test.focused, QStringLiteral("1:2:3"));
-        for (const auto& [id, text] : test.expected)
-          if (id != test.focused) WidgetOf<QLineEdit>(window, id)->setText("x");
+      std::unique_ptr<CDialog> form = CreateForm(id, nullptr);
+      harness.Run(*form, [&, focused = focused](FormWindow& window) {
+        Type(window, focused, QStringLiteral("1:2:3"));
         QVERIFY(harness.AnswerBoxes([&] { PressKey(window, Qt::Key_M, Qt::ControlModifier); }).empty());
-        for (const auto& [id, text] : test.expected) QCOMPARE(TextOf(window, id), text);
-        if (test.expected.count(test.focused) == 0)
-          QCOMPARE(TextOf(window, test.focused), QStringLiteral("1:2:3"));
-        QCOMPARE(QApplication::focusWidget(), window.Widget(test.focused));
+        for (const auto& [field, text] : expected) QCOMPARE(TextOf(window, field), text);
+        if (!expected.count(focused)) QCOMPARE(TextOf(window, focused), QStringLiteral("1:2:3"));
+        QCOMPARE(QApplication::focusWidget(), window.Widget(focused));
       });
     }
-  }
-
-  void nowIsInTheFieldsContextMenuOnlyWhereItExists() {
     FormHarness harness;
     std::unique_ptr<CDialog> form = CreateForm(130, nullptr);
     harness.Run(*form, [&](FormWindow& window) {
       std::unique_ptr<QMenu> date(FieldContextMenu(window, WidgetOf<QLineEdit>(window, 1018)));
       QAction* now = ActionNamed(date.get(), QStringLiteral("Maintenant (TU)"));
-      QVERIFY(now);
-      QCOMPARE(now->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
-      QVERIFY(!ActionNamed(date.get(), QStringLiteral("Copier les résultats")));
+      QVERIFY(now && now->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_M));
       now->trigger();
       QCOMPARE(TextOf(window, 1018), QStringLiteral("21/03/2025"));
       std::unique_ptr<QMenu> result(FieldContextMenu(window, WidgetOf<QLineEdit>(window, 1022)));
-      QVERIFY(ActionNamed(result.get(), QStringLiteral("Copier les résultats")));
       QVERIFY(!ActionNamed(result.get(), QStringLiteral("Maintenant (TU)")));
-    });
-    std::unique_ptr<CDialog> kepler = CreateForm(164, nullptr);
-    harness.Run(*kepler, [&](FormWindow& window) {
-      PressKey(window, Qt::Key_M, Qt::ControlModifier);
-      QCOMPARE(TextOf(window, 1095), QString());
-      std::unique_ptr<QMenu> menu(FieldContextMenu(window, WidgetOf<QLineEdit>(window, 1095)));
-      QVERIFY(!ActionNamed(menu.get(), QStringLiteral("Maintenant (TU)")));
     });
   }
 
@@ -170,7 +139,7 @@ class TelescopeTest : public QObject {
       QApplication::clipboard()->setText(QStringLiteral("before"));
       std::unique_ptr<QMenu> menu(FieldContextMenu(window, WidgetOf<QLineEdit>(window, 1067)));
       ActionNamed(menu.get(), QStringLiteral("Copier les résultats"))->trigger();
-      QVERIFY(QApplication::clipboard()->text().startsWith("Entrez la date"));
+      QCOMPARE(QApplication::clipboard()->text(), copy);
     });
   }
 
