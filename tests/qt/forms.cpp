@@ -1,6 +1,5 @@
 // What only the real widgets do: Enter in a field presses the default
-// button, a refused field takes the focus with its text selected, the help
-// button or the title bar's question mark opens the form's page, and a
+// button, a refused field takes the focus with its text selected, and a
 // right click on the interpolation form reports the leading term.
 #include <QtTest>
 #include <map>
@@ -57,23 +56,6 @@ class FormsTest : public QObject {
         if (!c.selected.isEmpty()) QCOMPARE(WidgetOf<QLineEdit>(window, c.focus)->selectedText(), c.selected);
         for (const auto& [id, text] : c.shown) QCOMPARE(TextOf(window, id), text);
       });
-    }
-  }
-
-  // The help button, or the title bar's question mark where the form has
-  // one, opens the form's page (install_check.sh finds each form's page).
-  void helpOpensTheFormsPage() {
-    for (const auto& [id, button, page] : {std::tuple{129, 1109, "GeocCoord"}, {131, 0, "Interpolation"}}) {
-      FormHarness harness;
-      std::unique_ptr<CDialog> form = CreateForm(id, nullptr);
-      harness.Run(*form, [&, button = button](FormWindow& window) {
-        QCOMPARE(bool(window.windowFlags() & Qt::WindowContextHelpButtonHint), button == 0);
-        QEvent whatsThis(QEvent::EnterWhatsThisMode);
-        if (button) Press(window, button);
-        else QApplication::sendEvent(&window, &whatsThis);
-      });
-      QCOMPARE(harness.helpPages.size(), size_t(1));
-      QVERIFY(harness.helpPages[0].endsWith(QStringLiteral("help/%1_frameset.htm").arg(page)));
     }
   }
 

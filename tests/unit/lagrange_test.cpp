@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
-#include <vector>
 
 #include "Lagrange.h"
 
@@ -69,33 +68,27 @@ TEST(Lagrange, ZeroAndExtremumOfRandomParabolas) {
 }
 
 TEST(Lagrange, SearchCases) {
-  struct Row {
-    const char* what;
-    std::vector<double> x, y;
-    int zero;          // FindZero's answer, and its abscissa
-    double at;
-    int extremum;      // FindExtremum's answer, its abscissa and value
-    double eAt, eValue;
+  // {x0, x1, x2}, {y0, y1, y2} (two points when x2 is 0), then the zero found
+  // (0: none, the output untouched) and the extremum found with its value.
+  const double rows[][9] = {
+      {J, J + 2, 0, -1, 1, 0, J + 1, 0, 0},                   // a straight line
+      {J + 2, J + 1, J, 0, 5, 0, J, J + 1, 5},                // the smallest zero wins
+      {J, J + 1, J + 2, 1, -1, 1, 0, J + 1, -1},              // two sign changes: no zero
+      {J, J + 1, J + 3, 0, 1, 0, J, J + 1.5, 1.125},          // vertex of (0,0) (1,1) (3,0)
+      {J + 1, J, 0, 3, 3, 0, 0, J, 3},                        // flat: its first point
+      {J, J + 1, 0, -1.7e308, 1.7e308, 0, 0, 0, 0},           // false position overflows
+      {J, J + 1, J + 2, -1.7e308, 1.7e308, -1.7e308, 0, 0, 0},
+      {J, J + 1, 0, -INFINITY, 1, 0, 0, 0, 0},
   };
-  const Row rows[] = {
-      {"a straight line", {J, J + 2}, {-1, 1}, 1, J + 1, 0, 0, 0},
-      {"the smallest zero wins", {J + 2, J + 1, J}, {0, 5, 0}, 1, J, 1, J + 1, 5},
-      {"two sign changes: none", {J, J + 1, J + 2}, {1, -1, 1}, 0, 0, 1, J + 1, -1},
-      // Vertex of the parabola through (0, 0), (1, 1), (3, 0): 1.5, 1.125.
-      {"uneven steps", {J, J + 1, J + 3}, {0, 1, 0}, 1, J, 1, J + 1.5, 1.125},
-      {"a flat line: its first point", {J + 1, J}, {3, 3}, 0, 0, 1, J, 3},
-      {"the false position overflows", {J, J + 1}, {-1.7e308, 1.7e308}, 0, 0, 0, 0, 0},
-      {"huge ordinates", {J, J + 1, J + 2}, {-1.7e308, 1.7e308, -1.7e308}, 0, 0, 0, 0, 0},
-      {"an infinite ordinate", {J, J + 1}, {-INFINITY, 1.0}, 0, 0, 0, 0, 0},
-  };
-  for (const Row& row : rows) {
-    const int n = static_cast<int>(row.x.size());
+  for (const auto& row : rows) {
+    const int n = row[2] == 0 ? 2 : 3;
+    const double x[] = {row[0], row[1], row[2]}, y[] = {row[3], row[4], row[5]};
     double r = 42, e = 43, v = 44;
-    EXPECT_EQ(FindZero(row.x.data(), row.y.data(), n, r), row.zero) << row.what;
-    EXPECT_EQ(r, row.zero ? row.at : 42) << row.what;  // untouched when none
-    EXPECT_EQ(FindExtremum(row.x.data(), row.y.data(), n, e, v), row.extremum) << row.what;
-    EXPECT_NEAR(e, row.extremum ? row.eAt : 43, 1e-9) << row.what;
-    EXPECT_NEAR(v, row.extremum ? row.eValue : 44, 1e-9) << row.what;
+    EXPECT_EQ(FindZero(x, y, n, r), row[6] != 0) << row[4];
+    EXPECT_EQ(r, row[6] != 0 ? row[6] : 42) << row[4];
+    EXPECT_EQ(FindExtremum(x, y, n, e, v), row[7] != 0) << row[4];
+    EXPECT_NEAR(e, row[7] != 0 ? row[7] : 43, 1e-9) << row[4];
+    EXPECT_NEAR(v, row[7] != 0 ? row[8] : 44, 1e-9) << row[4];
   }
   // Small abscissae, a steep table: the search still ends inside.
   const double x[] = {0.0, 1e-9, 2e-9, 1.0, 2.0}, y[] = {-1.0, 1e3, 1e6, 1e9, 1e12};
