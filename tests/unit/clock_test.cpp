@@ -32,14 +32,6 @@ TEST(Clock, ReadsOnlyUsableInstantsInTheDriverForm) {
   for (const char* text : refused) EXPECT_FALSE(ParseUtInstant(text)) << text;
 }
 
-TEST(Clock, FieldTextsHaveFixedWidths) {
-  std::optional<NowTexts> texts = TextsOfInstant({2026, 1, 5, 3, 4, 9});
-  ASSERT_TRUE(texts);
-  EXPECT_EQ(texts->date, "05/01/2026");
-  EXPECT_EQ(texts->time, "03:04:09");
-  EXPECT_FALSE(TextsOfInstant({2026, 2, 30, 0, 0, 0}));
-}
-
 // The Julian Day put into the field against liberfa's calendar (proleptic
 // Gregorian, which these dates are) plus the fraction of the day.
 TEST(Clock, JulianDayOfTheInstantMatchesLiberfa) {

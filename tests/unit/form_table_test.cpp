@@ -1,6 +1,5 @@
 // The control tables of every form: each control lies wholly inside a
-// frame or wholly outside it, no two controls of one grid share a cell,
-// and membership follows the innermost frame.
+// frame or wholly outside it, and no two controls of one grid share a cell.
 #include <gtest/gtest.h>
 
 #include "Dialog.h"
@@ -50,26 +49,4 @@ TEST(FormTables, ControlsNestInFramesAndNeverShareACell) {
       }
     }
   }
-}
-
-TEST(FormTables, InnermostFrameHoldsAControl) {
-  FormTemplate t;
-  t.controls = {
-      Group("outer", {0, 0, 4, 4}),         // 0
-      Group("inner", {1, 1, 2, 2}),         // 1
-      Label("in inner", {1, 1}),            // 2
-      Label("in outer", {0, 0}),            // 3
-      Label("in the window", {5, 0}),       // 4
-      Group("around", {3, 0, 1, 1}, kAround),  // 5
-      Edit(7, {3, 0}),                      // 6: the frame around it holds nothing
-      StretchRow({2, 1}),                   // 7: a mark holds nothing either
-  };
-  EXPECT_EQ(t.ContainerOf(0), -1);
-  EXPECT_EQ(t.ContainerOf(1), 0);
-  EXPECT_EQ(t.ContainerOf(2), 1);
-  EXPECT_EQ(t.ContainerOf(3), 0);
-  EXPECT_EQ(t.ContainerOf(4), -1);
-  EXPECT_EQ(t.ContainerOf(5), 0);
-  EXPECT_EQ(t.ContainerOf(6), 0);
-  EXPECT_EQ(t.ContainerOf(7), 1);
 }
