@@ -71,16 +71,4 @@ TEST(FieldLabels, CopyOfTheJulianDayFormListsEveryFieldInScreenOrder) {
             "Heure\t\n");
 }
 
-TEST(FieldLabels, GridFieldsAreNamedByColumnAndRow) {
-  std::unique_ptr<CDialog> form = CreateForm(131, nullptr);
-  std::map<int, std::string> names;
-  for (const LabelledField& field : LabelledFields(form->Template()))
-    names[field.id] = field.label;
-  EXPECT_EQ(names[1000], "Date 1");
-  EXPECT_EQ(names[1001], "Heure 1");
-  EXPECT_EQ(names[1014], "Fonction 1, point 4");
-  EXPECT_EQ(names[1023], "Nombre de points");
-  EXPECT_EQ(names[1025], "Fonction 1");  // the result, named by its label
-}
-
 }  // namespace
