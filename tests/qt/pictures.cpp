@@ -6,8 +6,6 @@
 // screen's scale factor (ctest runs this program again at scales 1.5 and 2).
 #include <QtTest>
 
-#include <algorithm>
-
 #include "FormPicture.h"
 #include "QtFormHarness.h"
 
@@ -44,13 +42,6 @@ class PicturesTest : public QObject {
   }
 
  private slots:
-  void everyFormIsBuilt() {
-    std::vector<int> ids = RegisteredForms();
-    for (int id : {100, 102, 129, 130, 131, 132, 134, 135, 143, 144, 146, 164})
-      QVERIFY2(std::find(ids.begin(), ids.end(), id) != ids.end(),
-               qPrintable(QStringLiteral("form %1 is not in the program").arg(id)));
-  }
-
   void layoutsHoldAtTheDefaultFont() { CheckEveryForm(true); }
 
   void layoutsHoldAtOtherFonts_data() {
