@@ -15,19 +15,14 @@ struct SplitCase {
 };
 
 TEST(BatchTable, SplitsFieldsAndQuotes) {
+  // Quotes opened and not closed, text after them, doubled: julianday130.csv.
   const SplitCase cases[] = {
       {"a;b;c", {"a", "b", "c"}, LineFault::kNone},
-      {"", {""}, LineFault::kNone},
       {";", {"", ""}, LineFault::kNone},
-      {"a;;", {"a", "", ""}, LineFault::kNone},
       {"\"a;b\";c", {"a;b", "c"}, LineFault::kNone},
-      {"\"say \"\"hi\"\"\";x", {"say \"hi\"", "x"}, LineFault::kNone},
-      {"\"\"", {""}, LineFault::kNone},
       {"12,5;ab\"c", {"12,5", "ab\"c"}, LineFault::kNone},  // a quote inside stays
       {" \"a\" ;b", {" \"a\" ", "b"}, LineFault::kNone},    // not at the start
-      {"\"a;b", {"a;b"}, LineFault::kOpenQuote},
       {"x;\"a\"\"", {"x", "a\""}, LineFault::kOpenQuote},
-      {"\"a\"b;c", {"a"}, LineFault::kAfterQuote},
   };
   for (const SplitCase& c : cases) {
     std::vector<std::string> fields;

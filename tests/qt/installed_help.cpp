@@ -36,22 +36,17 @@ class InstalledHelpTest : public QObject {
     if (madeShare_) QDir(shareDir_).removeRecursively();
   }
 
-  void installedPageIsFound() {
-    QCOMPARE(QtPlatform::HelpPage("Zenko.chm::/OnlyInstalled_frameset.htm"),
-             Installed(QStringLiteral("OnlyInstalled_frameset.htm")));
-  }
-
-  void pageBesideTheProgramComesFirst() {
+  void pageBesideTheProgramFirstThenInstalledThenNothing() {
     const QString beside = programDir_.filePath(QStringLiteral("help/JulianDay_frameset.htm"));
     QVERIFY(QFileInfo(beside).isFile());
-    QCOMPARE(QtPlatform::HelpPage("Zenko.chm::/JulianDay_frameset.htm"), QDir::cleanPath(beside));
-    QCOMPARE(QtPlatform::HelpPage("Zenko.chm"),
-             QDir::cleanPath(programDir_.filePath(QStringLiteral("help/index.htm"))));
-  }
-
-  void missingEverywhereOrOutsideIsNothing() {
-    QCOMPARE(QtPlatform::HelpPage("Zenko.chm::/Nowhere_frameset.htm"), QString());
-    QCOMPARE(QtPlatform::HelpPage("Zenko.chm::/../help/index.htm"), QString());
+    const std::pair<const char*, QString> cases[] = {
+        {"Zenko.chm::/OnlyInstalled_frameset.htm", Installed(QStringLiteral("OnlyInstalled_frameset.htm"))},
+        {"Zenko.chm::/JulianDay_frameset.htm", QDir::cleanPath(beside)},
+        {"Zenko.chm", QDir::cleanPath(programDir_.filePath(QStringLiteral("help/index.htm")))},
+        {"Zenko.chm::/Nowhere_frameset.htm", QString()},
+        {"Zenko.chm::/../help/index.htm", QString()},  // outside the help directories
+    };
+    for (const auto& [topic, page] : cases) QCOMPARE(QtPlatform::HelpPage(topic), page);
   }
 };
 
