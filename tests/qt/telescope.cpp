@@ -214,7 +214,6 @@ class TelescopeTest : public QObject {
   }
 
   void everyInputFieldHasATooltip() {
-    SetMessageHandler([](const std::string&, Icon) {});
     int fields = 0;
     for (int id : RegisteredForms()) {
       FormSnapshot snapshot(id);
