@@ -1,7 +1,7 @@
 // The site file on a real file in a temporary directory: its bytes, the
 // statuses of its failures (pipes, devices and directories refused without
-// waiting, a file-size limit, a full disk, a read-only file), the bits it
-// keeps; and the equatorial form taking over from the precession form.
+// waiting, a file-size limit, a full disk, a read-only file), and the bits
+// it keeps.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -16,13 +16,11 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
-#include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "Bytes.h"
-#include "Dialog.h"
-#include "ScriptHost.h"
 #include "SiteFile.h"
 
 namespace {
@@ -38,22 +36,30 @@ Bytes WithTail(Bytes bytes) {
   return bytes;
 }
 
-// What a failure says: the status, the errno and the name for %1.
+// What an outcome says: the status, the errno and the name for %1.
 std::string Said(const SiteFileResult& r) {
   if (r.status == SiteFileStatus::Ok) return "ok";
   return (r.status == SiteFileStatus::OpenFailed ? "not opened " : "failed ") +
          std::to_string(r.error) + " " + r.name;
+}
+// The outcome of a read and the two values it gives.
+using Read = std::tuple<std::string, double, double>;
+Read ReadBack() {
+  double lon = 9, lat = 9;
+  return {Said(ReadSiteFile(lon, lat)), lon, lat};  // read first: list order
+}
+std::string NotOpened(int error) { return "not opened " + std::to_string(error) + " Zenko.loc"; }
+std::string Failed(int error) {
+  return "failed " + std::to_string(error) + " " + (fs::current_path() / "Zenko.loc").string();
 }
 
 // Runs each test in a fresh empty directory.
 class SiteFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    previous_ = fs::current_path();
     std::string pattern = (fs::temp_directory_path() / "zenko-site-XXXXXX").string();
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-    fs::current_path(dir_);
+    fs::current_path(dir_ = pattern);
   }
   void TearDown() override {
     fs::current_path(previous_);
@@ -63,26 +69,29 @@ class SiteFileTest : public ::testing::Test {
     std::ofstream out("Zenko.loc", std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
   }
-  static Bytes Get() {
-    std::ifstream in("Zenko.loc", std::ios::binary);
+  static Bytes Get(const char* name = "Zenko.loc") {
+    std::ifstream in(name, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), {});
   }
-  static std::string NotOpened(int error) { return "not opened " + std::to_string(error) + " Zenko.loc"; }
-  static std::string Failed(int error) {
-    return "failed " + std::to_string(error) + " " + (fs::current_path() / "Zenko.loc").string();
-  }
-  fs::path previous_, dir_;
+  fs::path previous_ = fs::current_path(), dir_;
 };
 
-TEST_F(SiteFileTest, LittleEndianBytesTrailingBytesKept) {
+// Saving rewrites the file where it is, in little-endian order: its mode,
+// its other names and the bytes after the sixteenth stay; a short file
+// grows to sixteen bytes.
+TEST_F(SiteFileTest, SavesInPlaceAndReadsBack) {
   Put(WithTail(Bytes(16, 0)));
-  EXPECT_EQ(Said(WriteSiteFile(-2.5, 48.8)), "ok");
-  EXPECT_EQ(Get(), WithTail(kFixture));
-  double lon = 0, lat = 0;
-  EXPECT_EQ(Said(ReadSiteFile(lon, lat)), "ok");
-  EXPECT_EQ(lon, -2.5);
-  EXPECT_EQ(lat, 48.8);
-  Put({0xAA, 0xBB});  // a short file grows to sixteen bytes
+  fs::rename("Zenko.loc", "real.loc");
+  fs::permissions("real.loc", fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_hard_link("real.loc", "other.loc");
+  fs::create_symlink("real.loc", "Zenko.loc");
+  ASSERT_EQ(Said(WriteSiteFile(-2.5, 48.8)), "ok");
+  EXPECT_EQ(Get("other.loc"), WithTail(kFixture));
+  EXPECT_TRUE(fs::is_symlink("Zenko.loc"));
+  EXPECT_EQ(fs::status("real.loc").permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(ReadBack(), Read("ok", -2.5, 48.8));
+  Put({0xAA, 0xBB});
   EXPECT_EQ(Said(WriteSiteFile(-2.5, 48.8)), "ok");
   EXPECT_EQ(Get(), kFixture);
 }
@@ -92,73 +101,51 @@ TEST_F(SiteFileTest, ShortFilesAndValuesThatAreNotNumbersReadAsZero) {
   nan[6] = 0xF8, nan[7] = 0x7F;  // quiet NaN
   std::fill(inf.begin() + 8, inf.begin() + 14, 0);
   inf[14] = 0xF0, inf[15] = 0x7F;  // +infinity
-  const struct {
-    Bytes bytes;
-    double lon, lat;
-  } cases[] = {{{}, 0, 0}, {{0x01, 0x02}, 0, 0}, {Bytes(kFixture.begin(), kFixture.begin() + 8), -2.5, 0},
-               {Bytes(kFixture.begin(), kFixture.begin() + 11), -2.5, 0}, {nan, 0, 48.8},
-               {inf, -2.5, 0}, {Bytes(16, 0), 0, 0}};
+  const Bytes eight(kFixture.begin(), kFixture.begin() + 8);
+  const Bytes eleven(kFixture.begin(), kFixture.begin() + 11);
+  const struct { Bytes bytes; double lon, lat; } cases[] = {
+      {{}, 0, 0},         {{0x01, 0x02}, 0, 0}, {eight, -2.5, 0},     {eleven, -2.5, 0},
+      {nan, 0, 48.8},     {inf, -2.5, 0},       {Bytes(16, 0), 0, 0}};
   for (const auto& c : cases) {
     Put(c.bytes);
-    double lon = 9, lat = 9;
-    EXPECT_EQ(Said(ReadSiteFile(lon, lat)), "ok");
-    EXPECT_EQ(lon, c.lon) << c.bytes.size();
-    EXPECT_EQ(lat, c.lat) << c.bytes.size();
+    EXPECT_EQ(ReadBack(), Read("ok", c.lon, c.lat)) << c.bytes.size();
     EXPECT_EQ(Get(), c.bytes);  // reading changes nothing
   }
-}
-
-TEST_F(SiteFileTest, MissingFileIsNeverCreated) {
-  double lon = 7, lat = 7;
-  EXPECT_EQ(Said(ReadSiteFile(lon, lat)), NotOpened(ENOENT));
-  EXPECT_EQ(lon + lat, 0.0);
+  fs::remove("Zenko.loc");  // a missing file is never created
+  EXPECT_EQ(ReadBack(), Read(NotOpened(ENOENT), 0.0, 0.0));
   EXPECT_EQ(Said(WriteSiteFile(1.0, 2.0)), NotOpened(ENOENT));
   EXPECT_FALSE(fs::exists("Zenko.loc"));
 }
 
 TEST(SiteValueText, RoundedFoldedColonForm) {
-  EXPECT_EQ(SiteValueText(2.5), "2:30:0");
-  EXPECT_EQ(SiteValueText(-0.5), "-0:30:0");
-  EXPECT_EQ(SiteValueText(500.0), "140:0:0");
-  EXPECT_EQ(SiteValueText(100.0), "100:0:0");
-  EXPECT_EQ(SiteValueText(180.0), "-180:0:0");
-  EXPECT_EQ(SiteValueText(48.8), "48:48:0");
-  for (double none : {0.0, -0.0, double(NAN), double(INFINITY)}) EXPECT_EQ(SiteValueText(none), "");
+  std::string texts;
+  for (double v : {2.5, -0.5, 48.8, 500.0, 100.0, 180.0, 0.0, -0.0, double(NAN), double(INFINITY)})
+    texts += SiteValueText(v) + " ";
+  EXPECT_EQ(texts, "2:30:0 -0:30:0 48:48:0 140:0:0 100:0:0 -180:0:0     ");
 }
 
-// Runs body in a child process and gives back what it returned, or "(no
-// answer in time)" when the child has not finished within the time limit
-// (it is then killed), or the signal that ended it.
-std::string InChild(const std::function<std::string()>& body, int seconds = 5) {
+// Runs body in a child process with a time limit and gives back what it
+// returned, "(no answer in time)" when the limit ended it, or the signal
+// that ended it otherwise.
+std::string InChild(const std::function<std::string()>& body, unsigned seconds = 5) {
   int channel[2];
   if (pipe(channel) != 0) return "(no pipe)";
   pid_t child = fork();
-  if (child < 0) return "(no fork)";
   if (child == 0) {
-    close(channel[0]);
+    alarm(seconds);
     std::string answer = body();
-    ssize_t ignored = write(channel[1], answer.data(), answer.size());
-    (void)ignored;
-    _exit(0);
+    _exit(write(channel[1], answer.data(), answer.size()) < 0);
   }
   close(channel[1]);
-  std::string answer = "(no answer in time)";
-  for (int waited = 0; waited < seconds * 100; ++waited, usleep(10000)) {
-    int status = 0;
-    if (waitpid(child, &status, WNOHANG) != child) continue;
-    answer.clear();
-    char buffer[4096];
-    for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;)
-      answer.append(buffer, static_cast<std::size_t>(n));
-    if (WIFSIGNALED(status)) answer += "(killed by signal " + std::to_string(WTERMSIG(status)) + ")";
-    child = 0;
-    break;
-  }
-  if (child > 0) {
-    kill(child, SIGKILL);
-    waitpid(child, nullptr, 0);
-  }
+  std::string answer;
+  char buffer[4096];
+  for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;)
+    answer.append(buffer, static_cast<std::size_t>(n));
   close(channel[0]);
+  int status = 0;
+  if (child < 0 || waitpid(child, &status, 0) != child) return "(no child)";
+  if (WIFSIGNALED(status) && WTERMSIG(status) == SIGALRM) return "(no answer in time)";
+  if (WIFSIGNALED(status)) answer += "(killed by signal " + std::to_string(WTERMSIG(status)) + ")";
   return answer;
 }
 
@@ -171,10 +158,8 @@ TEST_F(SiteFileTest, NeverWaitsOnAFileThatIsNotRegular) {
     ASSERT_TRUE(kind != "fifo" || mkfifo("Zenko.loc", 0644) == 0);
     if (kind == "device") fs::create_symlink("/dev/zero", "Zenko.loc");
     if (kind == "directory") fs::create_directory("Zenko.loc");
-    std::string answer = InChild([] {
-      double lon = 0, lat = 0;
-      return Said(ReadSiteFile(lon, lat)) + "\n" + Said(WriteSiteFile(1.0, 2.0));
-    });
+    std::string answer =
+        InChild([] { return std::get<0>(ReadBack()) + "\n" + Said(WriteSiteFile(1.0, 2.0)); });
     EXPECT_EQ(answer, Failed(EACCES) + "\n" + NotOpened(EACCES)) << kind;
   }
   EXPECT_TRUE(fs::is_directory("Zenko.loc"));
@@ -184,12 +169,10 @@ TEST_F(SiteFileTest, NeverWaitsOnAFileThatIsNotRegular) {
 // next one fails with EFBIG: the program is not ended by SIGXFSZ, the disk
 // is said to be full, and the file holds its old bytes, trailing ones too.
 TEST_F(SiteFileTest, FileSizeLimitLeavesTheFileAsItWas) {
-  const struct {
-    Bytes start;
-    rlim_t limit;
-  } cases[] = {{WithTail(kFixture), 0},  {WithTail(kFixture), 4}, {WithTail(kFixture), 8},
-               {WithTail(kFixture), 12}, {WithTail(kFixture), 15}, {{0xAA, 0xBB}, 2},
-               {{0xAA, 0xBB}, 8}, {{}, 8}, {WithTail(kFixture), 16}};
+  const Bytes tail = WithTail(kFixture), two = {0xAA, 0xBB};
+  const struct { Bytes start; rlim_t limit; } cases[] = {
+      {tail, 0}, {tail, 4}, {tail, 8}, {tail, 12}, {tail, 15}, {two, 2}, {two, 8}, {{}, 8},
+      {tail, 16}};
   for (const auto& c : cases) {
     Put(c.start);
     std::string answer = InChild([&c] {
@@ -207,10 +190,7 @@ TEST_F(SiteFileTest, FileSizeLimitLeavesTheFileAsItWas) {
 // next fails with ENOSPC.
 std::size_t storedByFullDisk = 0;
 ssize_t FullAfterEightBytes(int fd, const void* bytes, std::size_t count, off_t offset) {
-  if (offset >= 8) {
-    errno = ENOSPC;
-    return -1;
-  }
+  if (offset >= 8) return errno = ENOSPC, -1;
   ssize_t put = pwrite(fd, bytes, std::min<std::size_t>(count, 8 - std::size_t(offset)), offset);
   if (put > 0) storedByFullDisk += static_cast<std::size_t>(put);
   return put;
@@ -227,7 +207,7 @@ TEST_F(SiteFileTest, FullDiskLeavesTheFileAsItWas) {
     EXPECT_GE(storedByFullDisk, 8u);  // the new longitude went in first
     EXPECT_EQ(Get(), start) << start.size();
   }
-  Put(WithTail(kFixture));  // the real write is back in place
+  Put(WithTail(Bytes(16, 0)));  // the real write is back in place
   EXPECT_EQ(Said(WriteSiteFile(-2.5, 48.8)), "ok");
   EXPECT_EQ(Get(), WithTail(kFixture));
 }
@@ -239,30 +219,12 @@ TEST_F(SiteFileTest, ReadOnlyFileIsRefusedWhoeverRuns) {
   const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
   fs::permissions("Zenko.loc", readOnly);
   EXPECT_EQ(Said(WriteSiteFile(1.0, 2.0)), NotOpened(EACCES));
-  double lon = 0, lat = 0;
-  EXPECT_EQ(Said(ReadSiteFile(lon, lat)), "ok");  // reading it is fine
+  EXPECT_EQ(std::get<0>(ReadBack()), "ok");  // reading it is fine
   EXPECT_EQ(Get(), kFixture);
   EXPECT_EQ(fs::status("Zenko.loc").permissions() & fs::perms::all, readOnly);
   // One write permission, the group's, is enough.
   fs::permissions("Zenko.loc", fs::perms::group_write, fs::perm_options::add);
   EXPECT_TRUE(geteuid() != 0 || Said(WriteSiteFile(1.0, 2.0)) == "ok");
-}
-
-// Saving rewrites the file where it is: its mode, its other names and the
-// bytes after the sixteenth stay.
-TEST_F(SiteFileTest, SaveKeepsModeLinksAndTrailingBytes) {
-  Put(WithTail(Bytes(16, 0)));
-  fs::rename("Zenko.loc", "real.loc");
-  fs::permissions("real.loc", fs::perms::owner_read | fs::perms::owner_write);
-  fs::create_hard_link("real.loc", "other.loc");
-  fs::create_symlink("real.loc", "Zenko.loc");
-  ASSERT_EQ(Said(WriteSiteFile(-2.5, 48.8)), "ok");
-  EXPECT_EQ(Get(), WithTail(kFixture));
-  EXPECT_TRUE(fs::is_symlink("Zenko.loc"));
-  std::ifstream other("other.loc", std::ios::binary);
-  EXPECT_EQ(Bytes(std::istreambuf_iterator<char>(other), {}), WithTail(kFixture));
-  EXPECT_EQ(fs::status("real.loc").permissions() & fs::perms::all,
-            fs::perms::owner_read | fs::perms::owner_write);
 }
 
 // A coordinate to keep is the file's own 8 bytes at the time of saving,
@@ -284,72 +246,9 @@ TEST_F(SiteFileTest, KeptCoordinatesAreTheFilesOwnBytes) {
   Put({0xAA, 0xBB});  // a file too short to hold the value keeps it as 0.0
   SiteCoordinate shortLon{9.0, true};
   ASSERT_EQ(Said(WriteSiteFile(shortLon, typed)), "ok");
-  Bytes zeroLon(8, 0);
-  zeroLon.insert(zeroLon.end(), kFixture.begin() + 8, kFixture.end());
-  EXPECT_EQ(Get(), zeroLon);
+  std::fill(start.begin(), start.begin() + 8, 0);
+  EXPECT_EQ(Get(), Bytes(start.begin(), start.begin() + 16));
   EXPECT_EQ(shortLon.value, 0.0);
-}
-
-// Stand-ins for the precession form (a title beginning with "P", its
-// results and its final epoch) and for another opener.
-class CStandInDlg : public CDialog {
- public:
-  CStandInDlg(int id, const char* title, std::vector<std::string> texts, CDialog* owner)
-      : CDialog(Make(id, title), owner), texts_(std::move(texts)) {
-    for (int k = 0; k < 3; ++k) BindText(kIds[k], texts_[std::size_t(k)]);
-    OnButton(1061, [this] { CreateForm(134, this)->DoModal(); });
-  }
-
- private:
-  static constexpr int kIds[3] = {1046, 1052, 1053};
-  static const FormTemplate& Make(int id, const char* title) {
-    static std::map<int, FormTemplate> forms;
-    FormTemplate& t = forms[id];
-    t.id = id;
-    t.title = title;
-    t.controls = {Edit(1046, {0, 0}), Result(1052, {1, 0}), Result(1053, {2, 0}),
-                  Button(1061, "Coordonnées horizontales", {3, 0}),
-                  Button(1, "&Retour", {4, 0}), Button(2, "&Exit", {4, 1})};
-    return t;
-  }
-  std::vector<std::string> texts_;
-};
-
-FormFactory StandIn(int id, const char* title, std::vector<std::string> texts) {
-  return [=](CDialog* owner) { return std::make_unique<CStandInDlg>(id, title, texts, owner); };
-}
-
-std::string RunScript(const std::string& script) {
-  std::istringstream in(script);
-  std::ostringstream out, err;
-  EXPECT_EQ(RunFormScript(in, out, err), 0) << err.str();
-  return out.str();
-}
-
-TEST_F(SiteFileTest, TakesOverFromThePrecessionForm) {
-  static const bool registered =
-      RegisterForm(9901, StandIn(9901, "Précession des équinoxes et mouvements propres",
-                                 {"01/01/2000", "12h 42m 44.846s", "- 0° 30' 5.12\""})) &&
-      RegisterForm(9902, StandIn(9902, "Précession (sans résultats)", {"J2000", "", ""})) &&
-      RegisterForm(9903, StandIn(9903, "Autre fenêtre", {"01/01/2000", "12h 0m 0.000s", "1° 0' 0\""}));
-  ASSERT_TRUE(registered);
-  Put(kFixture);
-  const std::string get = "click 1061\nget 1042\nget 1043\nget 1018\nget 1057\nget 1007\n";
-  EXPECT_EQ(RunScript("open 9901\n" + get + "click 2\nget 1046\nclick 1\n"),
-            "open 134\nfocus 1025\n1042=12:42:44.846\n1043=-0:30:5.12\n1018=01/01/2000\n"
-            "1057=-2:30:0\n1007=48:48:0\nclose ok\n1046=01/01/2000\nclose ok\n");
-  // Results not computed yet come over empty: the focus on the first.
-  EXPECT_EQ(RunScript("open 9902\n" + get + "key escape\nclick 1\n"),
-            "open 134\nfocus 1042\n1042=\n1043=\n1018=J2000\n1057=-2:30:0\n1007=48:48:0\n"
-            "close ok\nclose ok\n");
-  // Another opener: nothing is taken.
-  EXPECT_EQ(RunScript("open 9903\n" + get + "click 1\nclick 1\n"),
-            "open 134\n1042=\n1043=\n1018=\n1057=-2:30:0\n1007=48:48:0\nclose ok\nclose ok\n");
-  // No site file: its message, and neither filling nor take-over.
-  fs::remove("Zenko.loc");
-  EXPECT_EQ(RunScript("open 9901\n" + get + "click 1\nclick 1\n"),
-            "open 134\nmessage error Impossible de trouver Zenko.loc.\n"
-            "1042=\n1043=\n1018=\n1057=\n1007=\nclose ok\nclose ok\n");
 }
 
 }  // namespace
