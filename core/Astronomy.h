@@ -45,7 +45,8 @@ HorizontalPosition EquatorialToHorizontal(double alpha, double delta,
 
 // Local mean sidereal time in hours (not reduced to [0, 24)) at the Julian
 // Day jd (UT) for a longitude in degrees, positive westwards: Greenwich
-// sidereal time minus the longitude in hours (15 degrees an hour).
+// sidereal time minus the longitude in hours (15 degrees an hour; Meeus,
+// Astronomical Algorithms, ch. 12).
 double LocalSiderealTime(JulianDay jd, double longitude);
 
 // Geocentric position of a site, from the reference ellipsoid of 1976
@@ -67,18 +68,20 @@ double SiderealTurns1900(double z, double f);
 
 // Equation of time in minutes of time at a Julian Day, counted as mean
 // minus apparent solar time: about +14 min in mid-February, -16 min in
-// early November. A Fourier series in the Sun's mean anomaly, within a few
+// early November. The design's series: a Fourier series in the Sun's mean
+// anomaly (radians, from the Julian years since J2000.0), within a few
 // seconds of time over the centuries around J2000.0.
 double EquationOfTime(JulianDay jd);
 
 // Moves a position by its annual proper motions over a number of Julian
 // years: muAlpha in seconds of time per year, muDelta in seconds of arc
-// per year; alpha and delta in radians, changed in place. Linear motion,
-// good over the few centuries the catalogue motions are meant for.
+// per year; alpha and delta in radians, changed in place. Linear motion
+// (the design's rule, as Meeus, Astronomical Algorithms, ch. 21 applies
+// it), good over the few centuries the catalogue motions are meant for.
 void ApplyProperMotion(double muAlpha, double muDelta, double years,
                        double& alpha, double& delta);
 
-// Julian years (365.25 days) from jd0 to jd1.
+// Julian years (365.25 days, the IAU's Julian year) from jd0 to jd1.
 inline double JulianYearsBetween(JulianDay jd0, JulianDay jd1) {
   return (jd1 - jd0) / 365.25;
 }

@@ -22,8 +22,9 @@ extern const char* const kMonthNames[13];    // 1 is "janvier"
 // only year set); otherwise Empty, DateSyntax, EpochSyntax or NoSuchDate.
 ParseStatus ParseDateField(const std::string& text, int& day, int& month, int& year);
 
-// Whether the date exists in the program's calendar: Julian up to 4 October
-// 1582, Gregorian from 15 October 1582, astronomical years.
+// Whether the date exists in the program's calendar (the design's rule):
+// Julian leap years up to 1582, Gregorian after, the ten days from 5 to 14
+// October 1582 dropped; astronomical years.
 bool DateExists(int day, int month, int year);
 
 // Reads a date and a time of day; the Julian Day is written when the date

@@ -6,7 +6,6 @@
 #include "Astronomy.h"
 #include "Angles.h"
 #include "Calendar.h"
-#include "Parse.h"
 #include "Printf.h"
 
 namespace {

@@ -2,7 +2,6 @@
 
 #include "HintTexts.h"
 #include "Astronomy.h"
-#include "Parse.h"
 
 namespace {
 

@@ -8,7 +8,6 @@
 #include "Precession.h"
 #include "Angles.h"
 #include "Calendar.h"
-#include "Parse.h"
 
 namespace {
 
