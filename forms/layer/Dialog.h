@@ -116,7 +116,7 @@ class CDialog {
   virtual void OnCancel();         // "&Exit", Escape, the close box
 
   // "Maintenant": fills the form's date field, and its time and Julian Day
-  // fields where it has them, with the current Universal Time (app/Clock.h).
+  // fields where it has them, with the current Universal Time (Clock.h).
   // Only those fields change: no check, no message, the focus stays.
   struct NowFieldIds {
     int date = 0, time = 0, julianDay = 0;  // 0: the form has no such field
@@ -161,8 +161,9 @@ class CDialog {
 
   // Reads a date and a time of day as a Julian Day the way every form does:
   // a wrong or empty date moves the focus to dateId, a wrong or empty time
-  // (read unless the date is a Jaaaa epoch) to timeId, after the parsers'
-  // own messages; returns false then. *epoch tells whether it was Jaaaa.
+  // (read unless the date is a Jaaaa epoch) to timeId, after the
+  // messages of both statuses (the date's first; ShowStatus); returns false
+  // then. *epoch tells whether it was Jaaaa.
   bool ReadDateAndTime(const std::string& date, const std::string& time, int dateId,
                        int timeId, JulianDay& jd, bool* epoch = nullptr);
 
