@@ -5,6 +5,14 @@
 
 namespace astro {
 
+double SiderealTimeAtGreenwich(JulianDay jd) {
+  double d = jd - 2451545.0;
+  double t = d / 36525.0;
+  double r = (d - std::floor(d)) + 0.779057273 +
+             t * (100.0021390378 + t * (1.0776e-06 - t * 7e-11));
+  return (r - std::floor(r)) * 24.0;
+}
+
 HorizontalPosition EquatorialToHorizontal(double alpha, double delta,
                                           double longitude, double phi,
                                           JulianDay jd) {

@@ -1,23 +1,30 @@
 // Formulas of the positional astronomy calculators, apart from the forms.
 // Conventions: angles in radians unless a name says otherwise; longitudes
 // positive towards the west; azimuths counted from the south, positive
-// towards the west. The constants are the rounded values the printed
-// results depend on, down to their last digits.
+// towards the west. The angle constants are the rounded ones of
+// AngleConstants.h.
 #pragma once
 
+#include "AngleConstants.h"
 #include "Calendar.h"
 
 namespace astro {
 
-inline constexpr double kPi = 3.14159265359;
-inline constexpr double kTwoPi = 6.28318530718;
-inline constexpr double kDegree = 0.01745329252;               // radians per degree
-inline constexpr double kHourToRadian = 0.26179938779916667;  // radians per hour of angle
-inline constexpr double kEarthRadius = 6378140.0;             // equatorial radius, metres
+using angle::kDegree;
+using angle::kHourToRadian;
+using angle::kPi;
+using angle::kTwoPi;
+inline constexpr double kEarthRadius = 6378140.0;  // equatorial radius, metres
 
 inline double DegreesToRadians(double degrees) { return degrees * kDegree; }
 inline double RadiansToDegrees(double radians) { return radians / kDegree; }
 inline double HoursToRadians(double hours) { return hours * kHourToRadian; }
+
+// Greenwich mean sidereal time in hours, in [0, 24), at the Julian Day jd
+// (UT): the design's series in turns from J2000.0, 0.779057273 +
+// 1.0027379... turns a day (the IAU 1982 expression of Meeus, Astronomical
+// Algorithms, ch. 12, eq. 12.4, in turns instead of degrees).
+double SiderealTimeAtGreenwich(JulianDay jd);
 
 // Azimuth and altitude of a star, in radians; the azimuth lies in
 // (-pi, pi], counted from the south, positive towards the west.
@@ -29,8 +36,7 @@ struct HorizontalPosition {
 // Horizontal coordinates of a star of right ascension alpha and
 // declination delta (radians) seen from a site of longitude (radians,
 // positive westwards) and latitude phi (radians) at the Julian Day jd (UT).
-// The hour angle is the Greenwich mean sidereal time of the calendar
-// library, minus the longitude and the right ascension. Spherical
+// The hour angle is the Greenwich mean sidereal time, minus the longitude and the right ascension. Spherical
 // astronomy's standard transformation (Meeus, Astronomical Algorithms,
 // ch. 13); no refraction, nutation or aberration.
 HorizontalPosition EquatorialToHorizontal(double alpha, double delta,
@@ -39,7 +45,8 @@ HorizontalPosition EquatorialToHorizontal(double alpha, double delta,
 
 // Local mean sidereal time in hours (not reduced to [0, 24)) at the Julian
 // Day jd (UT) for a longitude in degrees, positive westwards: Greenwich
-// sidereal time of the calendar library minus the longitude in hours.
+// sidereal time minus the longitude in hours (15 degrees an hour; Meeus,
+// Astronomical Algorithms, ch. 12).
 double LocalSiderealTime(JulianDay jd, double longitude);
 
 // Geocentric position of a site, from the reference ellipsoid of 1976
@@ -61,18 +68,20 @@ double SiderealTurns1900(double z, double f);
 
 // Equation of time in minutes of time at a Julian Day, counted as mean
 // minus apparent solar time: about +14 min in mid-February, -16 min in
-// early November. A Fourier series in the Sun's mean anomaly, within a few
+// early November. The design's series: a Fourier series in the Sun's mean
+// anomaly (radians, from the Julian years since J2000.0), within a few
 // seconds of time over the centuries around J2000.0.
 double EquationOfTime(JulianDay jd);
 
 // Moves a position by its annual proper motions over a number of Julian
 // years: muAlpha in seconds of time per year, muDelta in seconds of arc
-// per year; alpha and delta in radians, changed in place. Linear motion,
-// good over the few centuries the catalogue motions are meant for.
+// per year; alpha and delta in radians, changed in place. Linear motion
+// (the design's rule, as Meeus, Astronomical Algorithms, ch. 21 applies
+// it), good over the few centuries the catalogue motions are meant for.
 void ApplyProperMotion(double muAlpha, double muDelta, double years,
                        double& alpha, double& delta);
 
-// Julian years (365.25 days) from jd0 to jd1.
+// Julian years (365.25 days, the IAU's Julian year) from jd0 to jd1.
 inline double JulianYearsBetween(JulianDay jd0, JulianDay jd1) {
   return (jd1 - jd0) / 365.25;
 }

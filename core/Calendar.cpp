@@ -6,7 +6,6 @@
 #include "Angles.h"
 #include "Parse.h"
 #include "Printf.h"
-#include "Report.h"
 
 const char* const kWeekdayNames[7] = {"lundi",    "mardi",  "mercredi", "jeudi",
                                       "vendredi", "samedi", "dimanche"};
@@ -19,18 +18,7 @@ namespace {
 const int kMonthOffset[13] = {0, 0, 0, 3, 3, 4, 4, 5, 5, 5, 6, 6, 7};
 const int kMonthLength[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
-const char kEpochFormat[] =
-    "Erreur de saisie de la date. Le format est Jaaaa.\n\nRecommencez !";
-const char kDateFormat[] =
-    "Erreur de saisie de la date.\nLe format est  jj/mm/[-]aaaa\n\n"
-    "Recommencez !";
-
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-ParseStatus SyntaxError(const char* message) {
-  ShowMessage(message, Icon::Error);
-  return kParseSyntax;
-}
 
 }  // namespace
 
@@ -43,73 +31,60 @@ bool DateExists(int day, int month, int year) {
 }
 
 ParseStatus ParseDateField(const std::string& text, int& day, int& month, int& year) {
-  if (text.empty()) return kParseReported;
+  if (text.empty()) return ParseStatus::Empty;
   std::string_view view(text);
   if (text[0] == 'J') {
     int value = 0;
-    if (!ReadInt32Digits(view.substr(1), false, value)) return SyntaxError(kEpochFormat);
+    if (!ReadInt32Digits(view.substr(1), false, value)) return ParseStatus::EpochSyntax;
     year = value;
-    return kParseEpoch;
+    return ParseStatus::Epoch;
   }
-  // Day, month and year are the digits between the slashes, added up as
-  // they go by (a part beyond INT_MAX + 1 is refused, as ReadInt32Digits
-  // does); only the year may begin with a minus sign.
-  constexpr std::int64_t kLimit = std::int64_t{INT_MAX} + 1;
+  // Digits and two slashes; a minus sign only right after the second one.
+  std::size_t slash[2] = {0, 0};
   int slashes = 0;
   bool minus = false;
-  bool wrong = false;
-  std::int64_t whole[3] = {0, 0, 0};
-  int digits[3] = {0, 0, 0};
-  bool tooBig[3] = {false, false, false};
-  for (char c : text) {
-    if (IsDigit(c)) {
-      ++digits[slashes];
-      if (!tooBig[slashes]) {
-        whole[slashes] = whole[slashes] * 10 + (c - '0');
-        tooBig[slashes] = whole[slashes] > kLimit;
-      }
-    } else if (c == '/' && slashes < 2) {
-      ++slashes;
-    } else if (c == '-' && slashes == 2 && digits[2] == 0 && !minus) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (IsDigit(c)) continue;
+    if (c == '/' && slashes < 2) {
+      slash[slashes++] = i;
+    } else if (c == '-' && slashes == 2 && i == slash[1] + 1) {
       minus = true;
     } else {
-      wrong = true;
+      return ParseStatus::DateSyntax;
     }
   }
-  if (minus) whole[2] = -whole[2];
-  bool fits = true;
-  for (int k = 0; k < 3; ++k)
-    fits = fits && digits[k] > 0 && !tooBig[k] && whole[k] <= INT_MAX;
-  if (wrong || slashes != 2 || !fits) return SyntaxError(kDateFormat);
-  int d = static_cast<int>(whole[0]);
-  int m = static_cast<int>(whole[1]);
-  int y = static_cast<int>(whole[2]);
-  if (!DateExists(d, m, y)) {
-    ShowMessage("Vous avez entré une date non valide.\n\nRecommencez !",
-                Icon::Error);
-    return kParseReported;
-  }
+  if (slashes != 2) return ParseStatus::DateSyntax;
+  // Every part must hold a number that fits in 32 bits.
+  const std::size_t yearStart = slash[1] + 1 + (minus ? 1 : 0);
+  int d = 0, m = 0, y = 0;
+  if (!ReadInt32Digits(view.substr(0, slash[0]), false, d) ||
+      !ReadInt32Digits(view.substr(slash[0] + 1, slash[1] - slash[0] - 1), false, m) ||
+      !ReadInt32Digits(view.substr(yearStart), minus, y))
+    return ParseStatus::DateSyntax;
+  if (!DateExists(d, m, y)) return ParseStatus::NoSuchDate;
   day = d;
   month = m;
   year = y;
-  return kParseOk;
+  return ParseStatus::Ok;
 }
 
 DateStatusPair ReadDateTimeAsJulianDay(const std::string& date,
                                        const std::string& time, JulianDay& jd) {
   int day = 0, month = 0, year = 0;
-  DateStatusPair status{ParseDateField(date, day, month, year), kParseSyntax};
-  if (status.date == kParseEpoch) {
+  // For a Julian epoch the time is not read: its status stays Empty.
+  DateStatusPair status{ParseDateField(date, day, month, year), ParseStatus::Empty};
+  if (status.date == ParseStatus::Epoch) {
     jd = (static_cast<double>(year) - 2000) * 365.25 + 2451545.0;
     return status;
   }
   double hours = 0.0;
   status.time = ParseTimeField(time, hours);
-  if (status.date == kParseOk && status.time == kParseOk) {
+  if (status.date == ParseStatus::Ok && status.time == ParseStatus::Ok) {
     // A year of 32 bits is exact as a double.
     const double y1 = static_cast<double>(month < 3 ? std::int64_t{year} - 1 : year);
-    // Julian calendar before 15 October 1582 (the text year.mmdd compared
-    // with 1582.1015 in the original rule).
+    // Julian calendar before 15 October 1582 (the design's rule compares
+    // the number year.mmdd with 1582.1015).
     bool julian = year < 1582 || (year == 1582 && month * 100 + day < 1015);
     double b = julian ? -2.0
                       : static_cast<double>(static_cast<std::int64_t>(
@@ -119,14 +94,6 @@ DateStatusPair ReadDateTimeAsJulianDay(const std::string& date,
          std::floor(y1 / 4.0) + b + hours / 24.0;
   }
   return status;
-}
-
-double SiderealTimeAtGreenwich(JulianDay jd) {
-  double d = jd - 2451545.0;
-  double t = d / 36525.0;
-  double r = (d - std::floor(d)) + 0.779057273 +
-             t * (100.0021390378 + t * (1.0776e-06 - t * 7e-11));
-  return (r - std::floor(r)) * 24.0;
 }
 
 CalendarDate JulianDayToCalendar(JulianDay jd) {

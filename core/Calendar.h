@@ -1,5 +1,5 @@
-// Dates, Julian Days and Greenwich sidereal time. Dates up to 4 October
-// 1582 are Julian, from 15 October 1582 Gregorian; years are astronomical.
+// Dates and Julian Days. Dates up to 4 October 1582 are Julian, from 15
+// October 1582 Gregorian; years are astronomical (year 0 exists).
 #pragma once
 #include <cstdint>
 #include <string>
@@ -10,23 +10,31 @@
 using JulianDay = double;
 
 struct DateStatusPair {
-  ParseStatus date;  // kParseEpoch for a Julian epoch "Jaaaa"
-  ParseStatus time;  // meaningless when date is kParseEpoch
+  ParseStatus date;  // Epoch for a Julian epoch "Jaaaa"
+  ParseStatus time;  // not read (Empty) when date is Epoch
 };
 
+// The French names, data of the calendar (not messages).
 extern const char* const kWeekdayNames[7];   // 0 is "lundi"
 extern const char* const kMonthNames[13];    // 1 is "janvier"
 
-// Reads "jj/mm/[-]aaaa" or "Jaaaa"; shows its own messages.
+// Reads "jj/mm/[-]aaaa" (Ok, day, month and year set) or "Jaaaa" (Epoch,
+// only year set); otherwise Empty, DateSyntax, EpochSyntax or NoSuchDate.
 ParseStatus ParseDateField(const std::string& text, int& day, int& month, int& year);
 
-// Whether the date exists in the program's calendar: Julian up to 4 October
-// 1582, Gregorian from 15 October 1582, astronomical years.
+// Whether the date exists in the program's calendar (the design's rule):
+// Julian leap years up to 1582, Gregorian after, the ten days from 5 to 14
+// October 1582 dropped; astronomical years.
 bool DateExists(int day, int month, int year);
 
 // Reads a date and a time of day; the Julian Day is written when the date
-// status is 2, or when both statuses are 1. The time is read even when the
-// date failed (not for a Julian epoch).
+// status is Epoch, or when both statuses are Ok. The time is read even when
+// the date failed (not for a Julian epoch), so both may have failed.
+// Julian Day of a calendar date: the design's rule, a day count with the
+// month-offset table K (31 x month - K[month]) and the Gregorian correction
+// from 15 October 1582; it gives the Julian Days of Meeus, Astronomical
+// Algorithms, ch. 7. A Julian epoch: J2000.0 (JD 2451545.0) plus 365.25
+// days a year, the IAU definition. In days from noon, Universal Time.
 DateStatusPair ReadDateTimeAsJulianDay(const std::string& date,
                                        const std::string& time, JulianDay& jd);
 
@@ -34,10 +42,8 @@ DateStatusPair ReadDateTimeAsJulianDay(const std::string& date,
 // (past the year 2 700 000): no date is computed for this Julian Day or later.
 inline constexpr double kLargestJulianDay = 1e9;
 
-// Greenwich mean sidereal time in hours, in [0, 24).
-double SiderealTimeAtGreenwich(JulianDay jd);
-
-// The calendar date of a Julian Day of 0 or more.
+// The calendar date of a Julian Day of 0 or more (Meeus, Astronomical
+// Algorithms, ch. 7, "Calculation of the calendar date from the JD").
 struct CalendarDate {
   std::int64_t z;           // floor(jd + 0.5)
   double f;                 // (jd + 0.5) - z

@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdint>
 
-#include "Report.h"
 
 namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -78,7 +77,7 @@ bool ReadPlainDecimal(std::string_view text, double& value) {
 }
 
 ParseStatus ParseDecimalField(const std::string& text, double& value) {
-  if (text.empty()) return kParseReported;
+  if (text.empty()) return ParseStatus::Empty;
   std::size_t start = (text[0] == '+' || text[0] == '-') ? 1 : 0;
   int separators = 0;
   std::string body = text.substr(start);
@@ -87,88 +86,56 @@ ParseStatus ParseDecimalField(const std::string& text, double& value) {
       ++separators;
       c = '.';
     } else if (!IsDigit(c)) {
-      return kParseSyntax;
+      return ParseStatus::Syntax;
     }
   }
-  if (separators >= 2) return kParseSyntax;
+  if (separators >= 2) return ParseStatus::Syntax;
   double v = 0.0;
-  if (!ReadPlainDecimal(body, v)) return kParseSyntax;
+  if (!ReadPlainDecimal(body, v)) return ParseStatus::Syntax;
   value = (text[0] == '-') ? -v : v;
-  return kParseOk;
+  return ParseStatus::Ok;
 }
 
 ParseStatus ParseSexagesimal(const std::string& text, double& value) {
-  if (text.empty()) return kParseReported;
+  if (text.empty()) return ParseStatus::Empty;
   bool negative = text[0] == '-';
   std::size_t start = (text[0] == '+' || negative) ? 1 : 0;
-  // One pass: the units and the minutes are added up as their digits go
-  // by (a part beyond INT_MAX + 1 is refused, as ReadInt32Digits does); the
-  // seconds are read from their place afterwards.
-  constexpr std::int64_t kLimit = std::int64_t{INT_MAX} + 1;
+  // Digits, two colons, and one point among the seconds only.
+  std::size_t colon[2] = {0, 0};
   int colons = 0;
   bool point = false;
-  std::int64_t whole[2] = {0, 0};
-  int digits[2] = {0, 0};
-  bool tooBig[2] = {false, false};
-  std::size_t secondsStart = text.size();
   for (std::size_t i = start; i < text.size(); ++i) {
     char c = text[i];
-    if (IsDigit(c)) {
-      if (colons < 2) {
-        ++digits[colons];
-        if (!tooBig[colons]) {
-          whole[colons] = whole[colons] * 10 + (c - '0');
-          tooBig[colons] = whole[colons] > kLimit;
-        }
-      }
-    } else if (c == ':' && colons < 2) {
-      ++colons;
-      if (colons == 2) secondsStart = i + 1;
+    if (IsDigit(c)) continue;
+    if (c == ':' && colons < 2) {
+      colon[colons++] = i;
     } else if (c == '.' && colons == 2 && !point) {
       point = true;
     } else {
-      return kParseSyntax;
+      return ParseStatus::Syntax;
     }
   }
-  if (colons != 2) return kParseSyntax;
+  if (colons != 2) return ParseStatus::Syntax;
   // Every part must hold a number: "12::30" or "12:30:" have none to read.
-  if (digits[0] == 0 || tooBig[0] || digits[1] == 0 || tooBig[1]) return kParseSyntax;
-  std::int64_t signedUnits = negative ? -whole[0] : whole[0];
-  if (signedUnits > INT_MAX || whole[1] > INT_MAX) return kParseSyntax;
-  int units = static_cast<int>(signedUnits);
-  int minutes = static_cast<int>(whole[1]);
+  std::string_view view(text);
+  int units = 0, minutes = 0;
   double seconds = 0.0;
-  if (!ReadPlainDecimal(std::string_view(text).substr(secondsStart), seconds)) return kParseSyntax;
-  if (minutes > 59 || seconds >= 60.0) {
-    ShowMessage(
-        "Erreur ! Les nombres des minutes et des\nsecondes doivent être "
-        "inférieurs à 60.\n\nRecommencez !",
-        Icon::Error);
-    return kParseReported;
-  }
+  if (!ReadInt32Digits(view.substr(start, colon[0] - start), negative, units) ||
+      !ReadInt32Digits(view.substr(colon[0] + 1, colon[1] - colon[0] - 1), false, minutes) ||
+      !ReadPlainDecimal(view.substr(colon[1] + 1), seconds))
+    return ParseStatus::Syntax;
+  if (minutes > 59 || seconds >= 60.0) return ParseStatus::SixtyOrMore;
   double sign = negative ? -1.0 : 1.0;
   value = units + sign * (minutes / 60.0 + seconds / 3600.0);
-  return kParseOk;
+  return ParseStatus::Ok;
 }
 
 ParseStatus ParseTimeField(const std::string& text, double& hours) {
   ParseStatus status = ParseSexagesimal(text, hours);
-  if (status == kParseReported) return kParseReported;
-  if (status == kParseSyntax) {
-    ShowMessage(
-        "Erreur de saisie de l'heure.\nLe format est  hh:mm:ss.s\n\n"
-        "Recommencez !",
-        Icon::Error);
-    return kParseSyntax;
-  }
-  if (hours < 0.0 || hours >= 24.0) {
-    ShowMessage(
-        "Erreur ! Le nombre des heures doit\nêtre compris entre 0 et 23.\n\n"
-        "Recommencez !",
-        Icon::Error);
-    return kParseReported;
-  }
-  return kParseOk;
+  if (status == ParseStatus::Syntax) return ParseStatus::TimeSyntax;
+  if (status != ParseStatus::Ok) return status;  // Empty or SixtyOrMore
+  if (hours < 0.0 || hours >= 24.0) return ParseStatus::HourOutOfRange;
+  return ParseStatus::Ok;
 }
 
 bool ParseWholeNumber(const std::string& full, int& value) {

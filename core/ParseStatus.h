@@ -1,9 +1,16 @@
-// What every parsing operation of the library returns.
+// What every parsing operation of the core returns: one name per outcome.
+// The core shows nothing; the form layer gives each failure its message.
 #pragma once
 
-enum ParseStatus : int {
-  kParseReported = -1,  // empty text, or an error the library has shown itself
-  kParseSyntax = 0,     // syntax error: the caller shows its own message
-  kParseOk = 1,         // a usable value
-  kParseEpoch = 2,      // a usable Julian epoch date "Jaaaa"
+enum class ParseStatus {
+  Ok,              // a usable value
+  Epoch,           // a usable Julian epoch date "Jaaaa"
+  Empty,           // the text is empty
+  Syntax,          // not of the field's syntax (its form names the format)
+  SixtyOrMore,     // minutes or seconds of 60 or more
+  TimeSyntax,      // a time of day not written hh:mm:ss.s
+  HourOutOfRange,  // a time of day outside [0, 24) h (the hours are written)
+  DateSyntax,      // a date not written jj/mm/[-]aaaa
+  EpochSyntax,     // a Julian epoch not written Jaaaa
+  NoSuchDate,      // a date the calendar does not hold
 };

@@ -6,9 +6,10 @@ struct EquatorialPosition {
   double declination;     // degrees
 };
 
-// The rigorous precession with the angles zeta, z and theta, written about
-// the mean of the two equinoxes. t0 and t1 are the initial and the final
-// equinox in Julian millennia from J2000.0; alpha and delta, in radians,
-// are referred to the initial equinox.
+// The rigorous precession with the angles zeta, z and theta (Meeus,
+// Astronomical Algorithms, ch. 21, eqs. 21.2 and 21.4), written about the mean of the two equinoxes. t0 and t1
+// are the initial and the final equinox in Julian millennia from J2000.0;
+// alpha and delta, in radians, are referred to the initial equinox. The
+// result is in hours and degrees.
 EquatorialPosition PrecessCoordinates(double t0, double t1, double alpha,
                                       double delta);

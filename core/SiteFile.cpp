@@ -13,15 +13,8 @@
 
 #include "Angles.h"
 #include "Bytes.h"
-#include "Report.h"
 
 namespace {
-
-std::string Replace1(std::string text, const std::string& name) {
-  std::string::size_type at = text.find("%1");
-  if (at != std::string::npos) text.replace(at, 2, name);
-  return text;
-}
 
 // The full path of the file, for failures once it is open.
 std::string FullPath() {
@@ -34,8 +27,12 @@ std::string FullPath() {
   return dir + kSiteFileName;
 }
 
-void Report(int error, const std::string& name) {
-  ShowMessage(Replace1(SiteFileErrorText(error), name), Icon::Error);
+SiteFileResult NotOpened(int error) {
+  return {SiteFileStatus::OpenFailed, error, kSiteFileName};
+}
+
+SiteFileResult FailedOnceOpen(int error) {
+  return {SiteFileStatus::AccessFailed, error, FullPath()};
 }
 
 // Never waits: a pipe without a writer, or a device, would block an
@@ -139,41 +136,11 @@ SiteFileWriter SetSiteFileWriter(SiteFileWriter writer) {
   return previous;
 }
 
-std::string SiteFileErrorText(int error) {
-  switch (error) {
-    case ENOENT:
-      return "Impossible de trouver %1.";
-    case ENAMETOOLONG:
-    case ENOTDIR:
-    case ELOOP:
-      return "%1 contient un chemin non valide.";
-    case EMFILE:
-    case ENFILE:
-      return "Impossible d'ouvrir %1 car il y a trop de fichiers ouverts.";
-    case EACCES:
-    case EPERM:
-    case EROFS:
-      return "L'accès à %1 a été refusé.";
-    case EBUSY:
-    case ETXTBSY:
-      return "Une violation de partage s'est produite lors de l'accès à %1.";
-    case ENOSPC:
-    case EFBIG:
-    case EDQUOT:
-      return "Disque plein lors de l'accès à %1.";
-    default:
-      return "Une erreur inconnue s'est produite lors de l'accès à %1.";
-  }
-}
-
-bool ReadSiteFile(double& longitude, double& latitude) {
+SiteFileResult ReadSiteFile(double& longitude, double& latitude) {
   longitude = 0.0;
   latitude = 0.0;
   int fd = OpenSite(O_RDONLY);
-  if (fd < 0) {
-    Report(errno, kSiteFileName);
-    return false;
-  }
+  if (fd < 0) return NotOpened(errno);
   unsigned char bytes[16] = {};
   std::size_t got = 0;
   struct stat status = {};
@@ -185,24 +152,18 @@ bool ReadSiteFile(double& longitude, double& latitude) {
   else
     error = ReadStart(fd, bytes, got);
   close(fd);
-  if (error != 0) {
-    Report(error, FullPath());
-    return false;
-  }
+  if (error != 0) return FailedOnceOpen(error);
   double lon = got >= 8 ? LoadDoubleLE(bytes) : 0.0;
   double lat = got >= 16 ? LoadDoubleLE(bytes + 8) : 0.0;
   longitude = std::isfinite(lon) ? lon : 0.0;
   latitude = std::isfinite(lat) ? lat : 0.0;
-  return true;
+  return {};
 }
 
-bool WriteSiteFile(SiteCoordinate& longitude, SiteCoordinate& latitude) {
+SiteFileResult WriteSiteFile(SiteCoordinate& longitude, SiteCoordinate& latitude) {
   // Read as well: the bytes held now are kept or put back on a failure.
   int fd = OpenSite(O_RDWR);  // neither created nor truncated
-  if (fd < 0) {
-    Report(errno == EISDIR ? EACCES : errno, kSiteFileName);
-    return false;
-  }
+  if (fd < 0) return NotOpened(errno == EISDIR ? EACCES : errno);
   // Refused like a file that cannot be opened for writing: anything but a
   // regular file, and a read-only file even for root, whom the system
   // would let write it.
@@ -214,8 +175,7 @@ bool WriteSiteFile(SiteCoordinate& longitude, SiteCoordinate& latitude) {
     refused = EACCES;
   if (refused != 0) {
     close(fd);
-    Report(refused, kSiteFileName);
-    return false;
+    return NotOpened(refused);
   }
   unsigned char before[16] = {};
   std::size_t held = 0;
@@ -227,14 +187,11 @@ bool WriteSiteFile(SiteCoordinate& longitude, SiteCoordinate& latitude) {
     error = WriteInPlace(fd, before, held, status.st_size, after);
   }
   if (close(fd) != 0 && error == 0 && errno != EINTR) error = errno;
-  if (error != 0) {
-    Report(error, FullPath());
-    return false;
-  }
-  return true;
+  if (error != 0) return FailedOnceOpen(error);
+  return {};
 }
 
-bool WriteSiteFile(double longitude, double latitude) {
+SiteFileResult WriteSiteFile(double longitude, double latitude) {
   SiteCoordinate lon{longitude, false};
   SiteCoordinate lat{latitude, false};
   return WriteSiteFile(lon, lat);

@@ -11,13 +11,22 @@
 
 inline constexpr char kSiteFileName[] = "Zenko.loc";
 
-// File-error text of an errno value, with %1 left in place.
-std::string SiteFileErrorText(int error);
+enum class SiteFileStatus {
+  Ok,
+  OpenFailed,    // the file could not be opened, or not for this use
+  AccessFailed,  // a read or a write failed once the file was open
+};
+
+// The outcome of a read or a write, with what its message needs.
+struct SiteFileResult {
+  SiteFileStatus status = SiteFileStatus::Ok;
+  int error = 0;     // the errno of the failure (ENOSPC for a short write)
+  std::string name;  // kSiteFileName when not opened, else the full path
+};
 
 // Reads the two values; a short file leaves the missing ones at 0.0 and a
-// value that is not finite reads as 0.0. On failure shows the file-error
-// message, sets both to 0.0 and returns false.
-bool ReadSiteFile(double& longitude, double& latitude);
+// value that is not finite reads as 0.0. On failure sets both to 0.0.
+SiteFileResult ReadSiteFile(double& longitude, double& latitude);
 
 // One coordinate to save. With keep set, the double that the file holds at
 // the moment of saving stays as it is, to the last bit, and value receives
@@ -29,11 +38,11 @@ struct SiteCoordinate {
 
 // Overwrites the first 16 bytes of the existing file in place (mode, owner,
 // links and trailing bytes stay). A file without any write permission is
-// refused, whoever runs the program. On failure shows the file-error
-// message and returns false; a write that stopped part-way is undone, so
-// the file holds exactly the bytes it held before. Nothing is created.
-bool WriteSiteFile(SiteCoordinate& longitude, SiteCoordinate& latitude);
-bool WriteSiteFile(double longitude, double latitude);
+// refused (OpenFailed, EACCES), whoever runs the program. A write that
+// stopped part-way is undone, so that after a failure the file holds
+// exactly the bytes it held before. Nothing is created.
+SiteFileResult WriteSiteFile(SiteCoordinate& longitude, SiteCoordinate& latitude);
+SiteFileResult WriteSiteFile(double longitude, double latitude);
 
 // The positioned write of the file layer (pwrite by default). Tests put a
 // failing one in its place; nullptr brings pwrite back. Returns the

@@ -5,11 +5,13 @@
 #pragma once
 #include <string>
 
+#include "AngleConstants.h"
+
 namespace triangle {
 
-inline constexpr double kDegree = 0.01745329252;  // radians per degree
-inline constexpr double kPi = 3.14159265359;
-inline constexpr double kTwoPi = 6.28318530718;
+using angle::kDegree;
+using angle::kPi;
+using angle::kTwoPi;
 
 // The unit in which a triangle form reads and writes angles.
 enum class AngleFormat { None, DecimalDegrees, SexagesimalDegrees, Radians };

@@ -116,7 +116,7 @@ bool CEquatorial2HorizontalDlg::OpenedFromPrecession() const {
 void CEquatorial2HorizontalDlg::OnInitDialog() {
   UpdateData(false);
   // A missing site file skips the filling and the take-over alike.
-  if (!ReadSiteFile(siteLongitude_, siteLatitude_)) return;
+  if (!ShowStatus(ReadSiteFile(siteLongitude_, siteLatitude_))) return;
   longitude_ = SiteValueText(siteLongitude_);
   latitude_ = SiteValueText(siteLatitude_);
   siteFilled_ = true;
@@ -207,7 +207,7 @@ void CEquatorial2HorizontalDlg::OnSave() {
   if (!latitude.keep && !ReadSaveValue(latitude_, kLatitude, kLatitudeRule,
                                        latitude.value))
     return;
-  WriteSiteFile(longitude, latitude);
+  ShowStatus(WriteSiteFile(longitude, latitude));
   siteLongitude_ = longitude.value;
   siteLatitude_ = latitude.value;
 }

@@ -6,7 +6,6 @@
 #include "Astronomy.h"
 #include "Angles.h"
 #include "Calendar.h"
-#include "Parse.h"
 #include "Printf.h"
 
 namespace {
@@ -111,7 +110,7 @@ void CJulianDayDlg::OnDateToJulianDay() {
   JulianDay jd = 0.0;
   bool epoch = false;
   if (!ReadDateAndTime(date_, time_, kDate, kTime, jd, &epoch)) return;
-  double sidereal = SiderealTimeAtGreenwich(jd);
+  double sidereal = astro::SiderealTimeAtGreenwich(jd);
   double equation = astro::EquationOfTime(jd);
   if (!CheckFinite({jd, sidereal, equation})) return;
   if (epoch) time_.clear();
@@ -139,10 +138,10 @@ void CJulianDayDlg::OnCopy() {
 void CJulianDayDlg::OnJulianDayToDate() {
   UpdateData(true);
   double jd = 0.0;
-  const ParseStatus status = ParseDecimalField(julianDayIn_, jd);
-  if (status == kParseSyntax)
-    MessageBox("Erreur de saisie du jour julien.\n\nRecommencez !", Icon::Error);
-  if (status != kParseOk || !CheckJulianDayForDate(jd)) {
+  if (!ReadDecimalField(julianDayIn_, kJulianDayIn,
+                        {"Erreur de saisie du jour julien.\n\nRecommencez !"}, jd))
+    return;
+  if (!CheckJulianDayForDate(jd)) {
     GotoDlgCtrl(kJulianDayIn);
     return;
   }

@@ -2,7 +2,6 @@
 
 #include "HintTexts.h"
 #include "Astronomy.h"
-#include "Parse.h"
 
 namespace {
 
@@ -90,19 +89,17 @@ void CKeplerSpeedDlg::OnRecord() {
     return;
   }
   double a = 0.0;
-  if (ParseDecimalField(axis_, a) != kParseOk || a <= 0.0) {
-    MessageBox("Erreur de saisie du demi-grand axe de l'ellipse.\nCorrection:",
-               Icon::Warning);
-    GotoDlgCtrl(kAxis);
+  if (!ReadDecimalField(axis_, kAxis,
+                        {"Erreur de saisie du demi-grand axe de l'ellipse.\nCorrection:",
+                         Icon::Warning, true, true},
+                        a))
     return;
-  }
   double e = 0.0;
-  if (ParseDecimalField(eccentricity_, e) != kParseOk) {
-    MessageBox("Erreur de saisie de l'excentricité.\nCorrection:",
-               Icon::Warning);
-    GotoDlgCtrl(kEccentricity);
+  if (!ReadDecimalField(eccentricity_, kEccentricity,
+                        {"Erreur de saisie de l'excentricité.\nCorrection:",
+                         Icon::Warning, true, false},
+                        e))
     return;
-  }
   if (e < 0.0 || !(e < 1.0)) {
     MessageBox(
         "Erreur: l'excentricité  ne peut être\nni négative,ni supérieure ou "
@@ -112,12 +109,11 @@ void CKeplerSpeedDlg::OnRecord() {
     return;
   }
   double p = 0.0;
-  if (ParseDecimalField(period_, p) != kParseOk || p <= 0.0) {
-    MessageBox("Erreur de saisie de la période orbitale.\nCorrection:",
-               Icon::Warning);
-    GotoDlgCtrl(kPeriod);
+  if (!ReadDecimalField(period_, kPeriod,
+                        {"Erreur de saisie de la période orbitale.\nCorrection:",
+                         Icon::Warning, true, true},
+                        p))
     return;
-  }
   const astro::ApsidalSpeeds v = astro::OrbitalSpeeds(UnitFactor(), a, e, p);
   if (!CheckFinite({v.mean, v.perihelion, v.aphelion})) return;
   perihelion_ = WithDecimalComma(Format("%.3lf", v.perihelion));

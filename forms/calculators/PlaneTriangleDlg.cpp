@@ -150,10 +150,7 @@ const FormTemplate& CPlaneTriangleDlg::Form() {
 
 bool CPlaneTriangleDlg::ReadSide(const std::string& text, int id,
                                  double& value) {
-  if (ParseInFormat(AngleFormat::DecimalDegrees, text, value) != kParseOk) {
-    GotoDlgCtrl(id);
-    return false;
-  }
+  if (!ReadInFormat(AngleFormat::DecimalDegrees, text, id, value)) return false;
   if (value < 0.0) {
     MessageBox(kNegativeSide, Icon::Error);
     GotoDlgCtrl(id);
@@ -170,10 +167,7 @@ bool CPlaneTriangleDlg::ReadAngle(AngleFormat format, const std::string& text,
     return false;
   }
   double value = 0.0;
-  if (ParseInFormat(format, text, value) != kParseOk) {
-    GotoDlgCtrl(id);
-    return false;
-  }
+  if (!ReadInFormat(format, text, id, value)) return false;
   if (!triangle::PlaneAngleInRange(format, value)) {
     MessageBox(format == AngleFormat::Radians ? kRadianRange : kDegreeRange,
                Icon::Error);

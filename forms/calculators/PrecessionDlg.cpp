@@ -8,7 +8,6 @@
 #include "Precession.h"
 #include "Angles.h"
 #include "Calendar.h"
-#include "Parse.h"
 
 namespace {
 
@@ -33,10 +32,11 @@ const SexagesimalRule kRightAscensionRule = {
     "hh:mm:ss.s\n\nRecommencez !",
     0.0, nullptr};
 
-// Epochs are read as Julian Days at 0 h, in both date forms.
+// Epochs are read as Julian Days at 0 h, in both date forms; a wrong date
+// shows its message.
 bool ReadEpoch(const std::string& text, JulianDay& jd) {
-  const ParseStatus date = ReadDateTimeAsJulianDay(text, "0:0:0", jd).date;
-  return date == kParseOk || date == kParseEpoch;
+  const FieldStatus date = ShowStatus(ReadDateTimeAsJulianDay(text, "0:0:0", jd).date);
+  return date == kFieldOk || date == kFieldEpoch;
 }
 
 FormTemplate MakeForm() {
@@ -133,27 +133,17 @@ void CPrecessionDlg::OnCompute() {
   // Annual proper motions: seconds of time and seconds of arc per year. An
   // empty field stops without a message: no motion is typed as 0.
   double muAlpha = 0.0;
-  ParseStatus status = ParseDecimalField(motionRightAscension_, muAlpha);
-  if (status != kParseOk) {
-    if (status == kParseSyntax)
-      MessageBox(
-          "Erreur de saisie du mouvement propre en ascension droite.\nLe "
-          "format est  ± s . ssss\n\nRecommencez !",
-          Icon::Error);
-    GotoDlgCtrl(kMotionRightAscension);
+  if (!ReadDecimalField(motionRightAscension_, kMotionRightAscension,
+                        {"Erreur de saisie du mouvement propre en ascension droite.\nLe "
+                         "format est  ± s . ssss\n\nRecommencez !"},
+                        muAlpha))
     return;
-  }
   double muDelta = 0.0;
-  status = ParseDecimalField(motionDeclination_, muDelta);
-  if (status != kParseOk) {
-    if (status == kParseSyntax)
-      MessageBox(
-          "Erreur de saisie du mouvement propre en déclinaison.\nLe format "
-          "est  ± s . sss\n\nRecommencez !",
-          Icon::Error);
-    GotoDlgCtrl(kMotionDeclination);
+  if (!ReadDecimalField(motionDeclination_, kMotionDeclination,
+                        {"Erreur de saisie du mouvement propre en déclinaison.\nLe format "
+                         "est  ± s . sss\n\nRecommencez !"},
+                        muDelta))
     return;
-  }
 
   // The proper motion moves the star in the frame of the initial equinox,
   // from the initial to the final epoch, before the precession. Without a

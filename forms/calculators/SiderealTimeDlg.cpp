@@ -66,7 +66,7 @@ const FormTemplate& CSiderealTimeDlg::Form() {
 
 void CSiderealTimeDlg::OnInitDialog() {
   // The latitude is read with the longitude but not used here.
-  if (ReadSiteFile(siteLongitude_, siteLatitude_))
+  if (ShowStatus(ReadSiteFile(siteLongitude_, siteLatitude_)))
     longitude_ = SiteValueText(siteLongitude_);
   // The focus stays on the first field, the date.
   UpdateData(false);

@@ -180,10 +180,7 @@ bool CSphericalTriangleDlg::ReadThreeAngles(
   }
   for (std::size_t k = 0; k < 3; ++k) {
     double value = 0.0;
-    if (ParseInFormat(format, *texts[k], value) != kParseOk) {
-      GotoDlgCtrl(ids[k]);
-      return false;
-    }
+    if (!ReadInFormat(format, *texts[k], ids[k], value)) return false;
     bool radians = format == AngleFormat::Radians;
     if (!triangle::ArcInRange(format, value)) {
       MessageBox(radians ? kRadianRange : kDegreeRange, Icon::Error);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "Parse.h"
 
 using triangle::AngleFormat;
 
@@ -20,16 +19,10 @@ AngleFormat CTriangleDlg::CheckedFormat(int decimalId, int sexagesimalId,
   return triangle::FormatOfButton(checked, decimalId, sexagesimalId, radiansId);
 }
 
-ParseStatus CTriangleDlg::ParseInFormat(AngleFormat format, const std::string& text,
-                                        double& value) {
-  if (format == AngleFormat::SexagesimalDegrees) {
-    const ParseStatus status = ParseSexagesimal(text, value);
-    if (status == kParseSyntax) MessageBox(kSexagesimalSyntax, Icon::Error);
-    return status;
-  }
-  const ParseStatus status = ParseDecimalField(text, value);
-  if (status == kParseSyntax)
-    MessageBox(format == AngleFormat::Radians ? kRadianSyntax : kDecimalSyntax,
-               Icon::Error);
-  return status;
+bool CTriangleDlg::ReadInFormat(AngleFormat format, const std::string& text, int id,
+                                double& value) {
+  if (format == AngleFormat::SexagesimalDegrees)
+    return ReadSexagesimalField(text, id, {kSexagesimalSyntax, 0.0, nullptr}, value);
+  return ReadDecimalField(
+      text, id, {format == AngleFormat::Radians ? kRadianSyntax : kDecimalSyntax}, value);
 }

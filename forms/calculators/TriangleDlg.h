@@ -6,7 +6,6 @@
 
 #include "Dialog.h"
 #include "TriangleMath.h"
-#include "ParseStatus.h"
 
 class CTriangleDlg : public CDialog {
  public:
@@ -17,10 +16,10 @@ class CTriangleDlg : public CDialog {
   // no button is checked.
   triangle::AngleFormat CheckedFormat(int decimalId, int sexagesimalId,
                                       int radiansId) const;
-  // Parses text in the format: sexagesimal degrees, or a decimal number of
-  // degrees or radians (plane sides are read as decimal degrees are). A
-  // syntax error shows the format's message; nothing else is shown and the
-  // focus does not move.
-  ParseStatus ParseInFormat(triangle::AngleFormat format, const std::string& text,
-                            double& value);
+  // Reads the field id's text in the format: sexagesimal degrees, or a
+  // decimal number of degrees or radians (plane sides are read as decimal
+  // degrees are). A syntax error shows the format's message; any failure
+  // moves the focus to the field and returns false.
+  bool ReadInFormat(triangle::AngleFormat format, const std::string& text, int id,
+                    double& value);
 };

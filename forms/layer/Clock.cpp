@@ -71,10 +71,10 @@ std::optional<NowTexts> TextsOfInstant(const UtInstant& t) {
   texts.date = Format("%02d/%02d/%04d", t.day, t.month, t.year);
   texts.time = Format("%02d:%02d:%02d", t.hour, t.minute, t.second);
   // The same reading as "&Calcul" makes of these texts; they are always
-  // valid here, so no message can come from it.
+  // valid here, and the statuses are only checked, never shown.
   JulianDay jd = 0.0;
   DateStatusPair status = ReadDateTimeAsJulianDay(texts.date, texts.time, jd);
-  if (status.date != kParseOk || status.time != kParseOk) return std::nullopt;
+  if (status.date != ParseStatus::Ok || status.time != ParseStatus::Ok) return std::nullopt;
   texts.julianDay = Format("%.7f", jd);
   return texts;
 }

@@ -41,20 +41,11 @@ const SexagesimalRule kDeclinationRule = {
 Platform* Platform::Current() { return CurrentPlatform(); }
 
 Platform* Platform::Install(Platform* platform) {
-  static MessageHandler outside;  // the library's handler while no platform runs
-  Platform* previous = CurrentPlatform();
-  CurrentPlatform() = platform;
-  // The library shows its few messages through the one handler it knows;
-  // while a platform runs, this layer sets it, so that every box reaches
-  // the platform.
-  if (platform && !previous) {
-    outside = SetMessageHandler([](const std::string& text, Icon icon) {
-      if (Platform* current = Platform::Current()) current->ShowMessageBox(text, icon);
-    });
-  } else if (!platform && previous) {
-    SetMessageHandler(std::exchange(outside, nullptr));
-  }
-  return previous;
+  return std::exchange(CurrentPlatform(), platform);
+}
+
+void ShowMessage(const std::string& text, Icon icon) {
+  if (Platform* platform = Platform::Current()) platform->ShowMessageBox(text, icon);
 }
 
 int RunAttached(CDialog& dialog, DialogHost& window,
@@ -178,9 +169,7 @@ void CDialog::GotoDlgCtrl(int id) {
   if (host_) host_->Focus(id);
 }
 
-void CDialog::MessageBox(const std::string& text, Icon icon) {
-  if (Platform* platform = Platform::Current()) platform->ShowMessageBox(text, icon);
-}
+void CDialog::MessageBox(const std::string& text, Icon icon) { ShowMessage(text, icon); }
 
 void CDialog::EndDialog(int result) {
   if (host_) host_->End(result);
@@ -236,30 +225,42 @@ bool CDialog::CheckFinite(std::initializer_list<double> values) {
 
 bool CDialog::ReadDateAndTime(const std::string& date, const std::string& time,
                               int dateId, int timeId, JulianDay& jd, bool* epoch) {
-  DateStatusPair status = ReadDateTimeAsJulianDay(date, time, jd);
-  if (status.date != kParseOk && status.date != kParseEpoch) {
+  const DateStatusPair status = ReadDateTimeAsJulianDay(date, time, jd);
+  ShowStatus(status);
+  const bool isEpoch = status.date == ParseStatus::Epoch;
+  if (status.date != ParseStatus::Ok && !isEpoch) {
     GotoDlgCtrl(dateId);
     return false;
   }
-  if (status.date != kParseEpoch && status.time != kParseOk) {
+  if (!isEpoch && status.time != ParseStatus::Ok) {
     GotoDlgCtrl(timeId);
     return false;
   }
-  if (epoch) *epoch = status.date == kParseEpoch;
+  if (epoch) *epoch = isEpoch;
   return true;
 }
 
 bool CDialog::ReadSexagesimalField(const std::string& text, int id,
                                    const SexagesimalRule& rule, double& value) {
-  const ParseStatus status = ParseSexagesimal(text, value);
-  bool ok = status == kParseOk;
-  if (status == kParseSyntax) MessageBox(rule.formatMessage, Icon::Error);
+  const FieldStatus status = ShowStatus(ParseSexagesimal(text, value));
+  bool ok = status == kFieldOk;
+  if (status == kFieldSyntax) MessageBox(rule.formatMessage, Icon::Error);
   if (ok && rule.rangeMessage && std::fabs(value) > rule.bound) {
     MessageBox(rule.rangeMessage, Icon::Error);
     ok = false;
   }
   if (!ok) GotoDlgCtrl(id);
   return ok;
+}
+
+bool CDialog::ReadDecimalField(const std::string& text, int id,
+                               const DecimalRule& rule, double& value) {
+  // A decimal number has no message of its own: Ok, Empty or Syntax.
+  const ParseStatus status = ParseDecimalField(text, value);
+  if (status == ParseStatus::Ok && !(rule.positive && value <= 0.0)) return true;
+  if (status != ParseStatus::Empty || rule.required) MessageBox(rule.message, rule.icon);
+  GotoDlgCtrl(id);
+  return false;
 }
 
 bool CDialog::CheckJulianDayForDate(double jd) {
@@ -307,14 +308,13 @@ bool CDialog::ReadPointValues(bool decimal, const std::string* texts, int n,
                               const std::string& decimalSyntax,
                               const std::string& sexagesimalSyntax,
                               double* values) {
+  const DecimalRule decimalRule = {decimalSyntax.c_str()};
+  const SexagesimalRule sexagesimalRule = {sexagesimalSyntax.c_str(), 0.0, nullptr};
   for (int r = 0; r < n; ++r) {
-    const ParseStatus status = decimal ? ParseDecimalField(texts[r], values[r])
-                                       : ParseSexagesimal(texts[r], values[r]);
-    if (status == kParseOk) continue;
-    if (status == kParseSyntax)
-      MessageBox(decimal ? decimalSyntax : sexagesimalSyntax, Icon::Error);
-    GotoDlgCtrl(fieldId(r));
-    return false;
+    const bool ok =
+        decimal ? ReadDecimalField(texts[r], fieldId(r), decimalRule, values[r])
+                : ReadSexagesimalField(texts[r], fieldId(r), sexagesimalRule, values[r]);
+    if (!ok) return false;
   }
   return true;
 }

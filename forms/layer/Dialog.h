@@ -13,6 +13,7 @@
 #include "Calendar.h"
 #include "Printf.h"
 #include "Report.h"
+#include "StatusTexts.h"
 
 enum DialogResult { IDOK = 1, IDCANCEL = 2 };
 
@@ -42,13 +43,13 @@ class Platform {
   // Opens a help address such as "Zenko.chm::/JulianDay_frameset.htm" or
   // "Zenko.chm"; failures are silent.
   virtual void OpenHelp(const std::string& address) = 0;
-  // A modal box with one OK button; returns when it is acknowledged. The
-  // forms' boxes and the library's own messages all arrive here.
+  // A modal box with one OK button; returns when it is acknowledged. Every
+  // box of the forms and of the layer (ShowMessage) arrives here.
   virtual void ShowMessageBox(const std::string& text, Icon icon) = 0;
 
   static Platform* Current();
-  // Makes platform the current one (nullptr for none) and routes the
-  // library's messages to it; returns the previous one.
+  // Makes platform the current one (nullptr for none); returns the
+  // previous one.
   static Platform* Install(Platform* platform);
 };
 
@@ -66,6 +67,17 @@ struct SexagesimalRule {
   double bound;
   const char* rangeMessage;
 };
+// A decimal input: the message for a text that is not a decimal number,
+// with its icon. With required set an empty field brings the message too
+// (otherwise it only moves the focus); with positive set, so does a value
+// of zero or less.
+struct DecimalRule {
+  const char* message;
+  Icon icon = Icon::Error;
+  bool required = false;
+  bool positive = false;
+};
+
 // The rules several forms share, with their texts.
 extern const SexagesimalRule kLongitudeRule;    // ±ddd:mm:ss, within 180°
 extern const SexagesimalRule kLatitudeRule;     // ±dd:mm:ss, within 90°
@@ -104,7 +116,7 @@ class CDialog {
   virtual void OnCancel();         // "&Exit", Escape, the close box
 
   // "Maintenant": fills the form's date field, and its time and Julian Day
-  // fields where it has them, with the current Universal Time (app/Clock.h).
+  // fields where it has them, with the current Universal Time (Clock.h).
   // Only those fields change: no check, no message, the focus stays.
   struct NowFieldIds {
     int date = 0, time = 0, julianDay = 0;  // 0: the form has no such field
@@ -149,8 +161,9 @@ class CDialog {
 
   // Reads a date and a time of day as a Julian Day the way every form does:
   // a wrong or empty date moves the focus to dateId, a wrong or empty time
-  // (read unless the date is a Jaaaa epoch) to timeId, after the parsers'
-  // own messages; returns false then. *epoch tells whether it was Jaaaa.
+  // (read unless the date is a Jaaaa epoch) to timeId, after the
+  // messages of both statuses (the date's first; ShowStatus); returns false
+  // then. *epoch tells whether it was Jaaaa.
   bool ReadDateAndTime(const std::string& date, const std::string& time, int dateId,
                        int timeId, JulianDay& jd, bool* epoch = nullptr);
 
@@ -160,6 +173,11 @@ class CDialog {
   // the focus).
   bool ReadSexagesimalField(const std::string& text, int id,
                             const SexagesimalRule& rule, double& value);
+  // Reads a decimal field by its rule: its message after a failure the
+  // rule names, then the focus on the field; returns false after any
+  // failure.
+  bool ReadDecimalField(const std::string& text, int id, const DecimalRule& rule,
+                        double& value);
 
   // Whether a date can be computed for this Julian Day; otherwise shows
   // the warning for a negative or a too large one and returns false (the

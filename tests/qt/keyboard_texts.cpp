@@ -98,7 +98,7 @@ class KeyboardTextsTest : public QObject {
 
   void longResultShowsItsBeginningAndTooltip() {
     FormHarness harness;
-    SetMessageHandler([](const std::string&, Icon) {});
+    harness.Platform().SetMessageShower([](const std::string&, Icon) {});
     FormSnapshot snapshot(164);
     // a = 10^24 AU: speeds far longer than their fields.
     snapshot.Play("click 1136\nset 1095 1000000000000000000000000\nset 1121 0,5\n"

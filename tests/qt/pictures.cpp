@@ -16,7 +16,7 @@ class PicturesTest : public QObject {
   // Checks every form after its worked example at the current font.
   void CheckEveryForm(bool checkSize) {
     FormHarness harness;
-    SetMessageHandler([](const std::string&, Icon) {});
+    harness.Platform().SetMessageShower([](const std::string&, Icon) {});
     const QString font = QStringLiteral("%1 pt").arg(QApplication::font().pointSizeF());
     for (int id : RegisteredForms()) {
       FormSnapshot snapshot(id);
@@ -64,7 +64,7 @@ class PicturesTest : public QObject {
   // The checker itself finds a cut text and an overlap.
   void checkerFindsFaults() {
     FormHarness harness;
-    SetMessageHandler([](const std::string&, Icon) {});
+    harness.Platform().SetMessageShower([](const std::string&, Icon) {});
     FormSnapshot snapshot(135);
     FormWindow& window = snapshot.Window();
     window.show();
