@@ -21,7 +21,9 @@ enum : int {
   kCompute = 1017,
   kSave = 1062,
   kHelp = 1107,
-  // Fields of the precession form read when it opens this form.
+  // The precession form (its template id) and its fields read when it
+  // opens this form.
+  kPrecessionForm = 132,
   kPrecessionRightAscension = 1052,
   kPrecessionDeclination = 1053,
   kPrecessionFinalEpoch = 1046,
@@ -107,10 +109,8 @@ const FormTemplate& CEquatorial2HorizontalDlg::Form() {
   return form;
 }
 
-// The precession form's title is "Précession des équinoxes et mouvements
-// propres"; the menu's begins with "U".
 bool CEquatorial2HorizontalDlg::OpenedFromPrecession() const {
-  return Owner() != nullptr && OwnerTitle().rfind('P', 0) == 0;
+  return Owner() != nullptr && Owner()->Template().id == kPrecessionForm;
 }
 
 void CEquatorial2HorizontalDlg::OnInitDialog() {

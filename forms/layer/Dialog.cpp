@@ -79,10 +79,6 @@ int CDialog::DoModal() {
   return platform ? platform->RunModal(*this) : IDCANCEL;
 }
 
-std::string CDialog::OwnerTitle() const {
-  return owner_ ? owner_->Title() : std::string();
-}
-
 void CDialog::Attach(DialogHost* host) { host_ = host; }
 
 void CDialog::OnInitDialog() { UpdateData(false); }
@@ -219,8 +215,7 @@ void CDialog::SetDlgItemText(int id, const std::string& text) {
 void CDialog::OpenHelpTopic(const std::string& topic) {
   Platform* platform = Platform::Current();
   if (!platform) return;
-  platform->OpenHelp(topic.empty() ? std::string("Zenko.chm")
-                                   : "Zenko.chm::/" + topic + "_frameset.htm");
+  platform->OpenHelp(topic);
 }
 
 bool CDialog::CheckFinite(std::initializer_list<double> values) {

@@ -39,9 +39,9 @@ class Platform {
   // Builds the form's window, attaches it, calls OnInitDialog and runs it
   // modally until it ends; returns the result.
   virtual int RunModal(CDialog& dialog) = 0;
-  // Opens a help address such as "Zenko.chm::/JulianDay_frameset.htm" or
-  // "Zenko.chm"; failures are silent.
-  virtual void OpenHelp(const std::string& address) = 0;
+  // Opens the help at a topic such as "JulianDay", or at its default page
+  // for ""; failures are silent.
+  virtual void OpenHelp(const std::string& topic) = 0;
   // A modal box with one OK button; returns when it is acknowledged. The
   // forms' boxes and the library's own messages all arrive here.
   virtual void ShowMessageBox(const std::string& text, Icon icon) = 0;
@@ -84,8 +84,6 @@ class CDialog {
   const FormTemplate& Template() const { return form_; }
   CDialog* Owner() const { return owner_; }
   const std::string& Title() const { return form_.title; }
-  // Title of the window this form is shown over; empty without an owner.
-  std::string OwnerTitle() const;
   int GetDefID() const { return defaultButton_; }
   bool IsOpen() const { return host_ != nullptr; }
   // Current text of one of this form's controls (a form reads its owner's
@@ -139,7 +137,7 @@ class CDialog {
   bool IsDlgButtonChecked(int id) const;
   void CheckDlgButton(int id, bool checked);
   void SetDlgItemText(int id, const std::string& text);
-  // Opens "Zenko.chm::/<topic>_frameset.htm", or "Zenko.chm" for "".
+  // Opens the help at the topic, or at its default page for "".
   void OpenHelpTopic(const std::string& topic);
 
   // Shared notice for a computed value that is not a finite number: shows
