@@ -1,6 +1,7 @@
 #include "Equatorial2HorizontalDlg.h"
 
 #include "HintTexts.h"
+#include "TableTexts.h"
 #include "Astronomy.h"
 #include "SiteFile.h"
 #include "Angles.h"
@@ -84,6 +85,21 @@ FormTemplate MakeForm() {
       {kTime, kHintTime},
   };
   t.topic = "Equatorial2Horizontal";
+  t.table = {
+      {{kRightAscension, "ad", kTableRightAscension},
+       {kDeclination, "decl", kTableDeclination},
+       {kLongitude, "longitude", kTableLongitude},
+       {kLatitude, "latitude", kTableLatitude},
+       {kDate, "date", kTableDate},
+       {kTime, "heure", "hh:mm:ss"}},
+      {},
+      {{kAzimuth, "azimut", "depuis le sud, positif vers l'ouest"},
+       {kAltitude, "hauteur", "hauteur"}},
+      {{kCompute, "calcul"}},
+  };
+  t.example = SetStep(kRightAscension, "12:0:0") + SetStep(kDeclination, "30:0:0") +
+              SetStep(kLongitude, "-2:30:0") + SetStep(kLatitude, "48:48:0") +
+              SetStep(kDate, "01/01/2000") + SetStep(kTime, "12:00:00") + ClickStep(kCompute);
   return t;
 }
 

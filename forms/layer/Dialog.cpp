@@ -212,6 +212,11 @@ void CDialog::SetDlgItemText(int id, const std::string& text) {
   if (host_) host_->SetText(id, ShownText(id, text));
 }
 
+RunState& CDialog::State() {
+  Platform* platform = Platform::Current();
+  return platform ? platform->State() : ownState_;
+}
+
 void CDialog::OpenHelpTopic(const std::string& topic) {
   Platform* platform = Platform::Current();
   if (!platform) return;

@@ -33,6 +33,15 @@ class DialogHost {
   virtual void End(int result) = 0;
 };
 
+// What the forms keep across their openings for one run of a program, and
+// not beyond it. The host's platform owns it; a fresh one stands for a
+// freshly started program.
+struct RunState {
+  // km/s per unit of the orbital speed form's data; 0.0 until a unit is
+  // chosen.
+  double orbitalSpeedUnit = 0.0;
+};
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -46,10 +55,17 @@ class Platform {
   // forms' boxes and the library's own messages all arrive here.
   virtual void ShowMessageBox(const std::string& text, Icon icon) = 0;
 
+  // The state of this run, kept until the platform ends or restarts it.
+  RunState& State() { return state_; }
+  void RestartState() { state_ = RunState{}; }
+
   static Platform* Current();
   // Makes platform the current one (nullptr for none) and routes the
   // library's messages to it; returns the previous one.
   static Platform* Install(Platform* platform);
+
+ private:
+  RunState state_;
 };
 
 // The part every host's RunModal shares: attaches the form to the window
@@ -137,6 +153,10 @@ class CDialog {
   bool IsDlgButtonChecked(int id) const;
   void CheckDlgButton(int id, bool checked);
   void SetDlgItemText(int id, const std::string& text);
+  // The run's state (the current platform's); without a platform, this
+  // opening's own.
+  RunState& State();
+
   // Opens the help at the topic, or at its default page for "".
   void OpenHelpTopic(const std::string& topic);
 
@@ -191,6 +211,7 @@ class CDialog {
   std::vector<std::pair<int, int*>> numbers_;
   std::map<int, std::function<void()>> handlers_;
   NowFieldIds nowFields_;
+  RunState ownState_;
 };
 
 // Forms by template id.

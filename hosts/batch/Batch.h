@@ -6,7 +6,22 @@
 #include <string>
 #include <vector>
 
-#include "BatchForms.h"
+#include "FormTemplate.h"
+
+// A form zenko-batch runs: its template id and the columns its template
+// gives it.
+struct BatchForm : TableColumns {
+  int form = 0;
+};
+
+// The forms whose template gives buttons a table may press, by template
+// id; nullptr for a form batch does not run.
+const std::vector<BatchForm>& BatchForms();
+const BatchForm* FindBatchForm(int form);
+
+// Lower case with the accents of French letters dropped, so that "Équinoxe"
+// names the column "equinoxe".
+std::string FoldName(const std::string& text);
 
 // Exit statuses.
 inline constexpr int kBatchAllComputed = 0;

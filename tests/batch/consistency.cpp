@@ -12,7 +12,6 @@
 #include "ScriptHost.h"
 #include "Batch.h"
 #include "Table.h"
-#include "KeplerSpeedDlg.h"
 #include "Bytes.h"
 #include "Printf.h"
 
@@ -105,7 +104,6 @@ Shown RunScript(const BatchForm& form, int button, const std::vector<std::string
   s << "key escape\n";
   script = s.str();
 
-  CKeplerSpeedDlg::UnitFactor() = 0.0;  // as in a freshly started zenko-script
   std::istringstream in(script);
   std::ostringstream out, err;
   RunFormScript(in, out, err);

@@ -3,7 +3,6 @@
 #include <QtTest>
 
 #include "CalculatorMenu.h"
-#include "KeplerSpeedDlg.h"
 #include "QtFormHarness.h"
 #include "ZenkoVersion.h"
 
@@ -52,8 +51,7 @@ class MenuKeplerTest : public QObject {
   }
 
   void keplerFormThroughTheMenu() {
-    CKeplerSpeedDlg::UnitFactor() = 0.0;
-    FormHarness harness;
+    FormHarness harness;  // a fresh platform: no unit chosen yet
     CalculatorMenu menu;
     bool backInMenu = false;
     harness.Run(menu, [&](FormWindow& menuWindow) {
