@@ -1,5 +1,7 @@
 // Random rows through zenko-batch and through the form-script driver that
 // zenko-script runs: every result and the first message must be the same.
+#include <unistd.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -29,7 +31,7 @@ std::string Pick(const char* const (&pool)[N]) {
 }
 
 // A value for a column: mostly well-formed, sometimes odd or empty.
-std::string Value(const BatchColumn& c) {
+std::string Value(const TableField& c) {
   std::string format = c.format;
   bool odd = Uniform(0, 9) < 2;
   if (format.find("jj/mm") != std::string::npos) {
@@ -90,17 +92,17 @@ Shown RunScript(const BatchForm& form, int button, const std::vector<std::string
   std::ostringstream s;
   s << "open " << form.form << "\nget " << form.results.front().id << "\n";
   std::size_t i = 0;
-  for (const BatchColumn& c : form.inputs) {
+  for (const TableField& c : form.inputs) {
     if (!row[i].empty()) s << "set " << c.id << " " << row[i] << "\n";
     ++i;
   }
-  for (const BatchGroup& g : form.groups) {
-    for (const BatchChoice& choice : g.choices)
+  for (const TableGroup& g : form.groups) {
+    for (const TableChoice& choice : g.choices)
       if (row[i] == choice.name) s << "click " << choice.id << "\n";
     ++i;
   }
   s << "click " << button << "\n";
-  for (const BatchColumn& r : form.results) s << "get " << r.id << "\n";
+  for (const TableField& r : form.results) s << "get " << r.id << "\n";
   s << "key escape\n";
   script = s.str();
 
@@ -120,7 +122,7 @@ Shown RunScript(const BatchForm& form, int button, const std::vector<std::string
       std::string rest = line.substr(8);
       shown.message = Unescape(rest.substr(rest.find(' ') + 1));
     }
-    for (const BatchColumn& r : form.results) {
+    for (const TableField& r : form.results) {
       std::string key = std::to_string(r.id) + "=";
       if (line.rfind(key, 0) == 0 && shown.results.size() < form.results.size())
         shown.results.push_back(line.substr(key.size()));
@@ -146,17 +148,17 @@ int main() {
 
   int rows = 0, failures = 0, messages = 0;
   for (const BatchForm& form : BatchForms()) {
-    for (const BatchButton& button : form.buttons) {
+    for (const TableButton& button : form.buttons) {
       std::vector<std::vector<std::string>> table;
       std::string text;
-      for (const BatchColumn& c : form.inputs) text += std::string(c.name) + ";";
-      for (const BatchGroup& g : form.groups) text += std::string(g.name) + ";";
+      for (const TableField& c : form.inputs) text += std::string(c.name) + ";";
+      for (const TableGroup& g : form.groups) text += std::string(g.name) + ";";
       text.pop_back();
       text += "\n";
       for (int n = 0; n < 24; ++n) {
         std::vector<std::string> row;
-        for (const BatchColumn& c : form.inputs) row.push_back(Value(c));
-        for (const BatchGroup& g : form.groups)
+        for (const TableField& c : form.inputs) row.push_back(Value(c));
+        for (const TableGroup& g : form.groups)
           row.push_back(Uniform(0, 5) == 0 ? std::string()
                                            : g.choices[static_cast<std::size_t>(Uniform(0, static_cast<int>(g.choices.size()) - 1))].name);
         for (std::size_t i = 0; i < row.size(); ++i) {

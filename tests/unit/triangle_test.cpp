@@ -1,13 +1,13 @@
 // The triangle solvers: random triangles built from points (on the sphere,
 // in the plane) and checked against the laws, the existence tests, the
-// decision between two solutions and degenerate data. The worked values
-// are checked through the forms, in tests/scripts.
+// decision between two solutions, degenerate data, and the units worked by
+// hand. The worked values are checked through the forms, in tests/scripts.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
 #include <random>
-#include <string>
+#include <limits>
 
 #include "TriangleMath.h"
 
@@ -18,10 +18,6 @@ namespace {
 constexpr double kTruePi = 3.14159265358979323846;
 
 double Deg(double degrees) { return degrees * kDegree; }
-
-std::string Dec(double radians) {
-  return AngleText(AngleFormat::DecimalDegrees, radians);
-}
 
 // --- Geometry written from first principles: no solver formula here. ---
 
@@ -373,23 +369,23 @@ TEST(SphericalSolvers, UndefinedValuesMeanNoTriangle) {
             AmbiguousStatus::Ok);
   EXPECT_FALSE(s.firstValid);
   EXPECT_TRUE(s.secondValid);
-  EXPECT_EQ(Dec(s.second.first), "170,00000");
-  EXPECT_EQ(Dec(s.second.second), "0,00000");  // no negative zero
+  EXPECT_NEAR(s.second.first, Deg(170), 1e-9);
+  EXPECT_NEAR(s.second.second, 0.0, 1e-12);
+  EXPECT_GE(s.second.second, 0.0);  // never printed "-0,00000"
   // Likewise a = b1 and A = B; the second solution is the flat lune.
   ASSERT_TRUE(SolveSphericalAngleAngleSide(Deg(10), Deg(10), Deg(10), s));
   EXPECT_FALSE(s.firstValid);
   EXPECT_TRUE(s.secondValid);
-  EXPECT_EQ(Dec(s.second.first), "170,00000");
-  EXPECT_EQ(Dec(s.second.second), "180,00000");
+  EXPECT_NEAR(s.second.first, Deg(170), 1e-9);
+  EXPECT_NEAR(s.second.second, Deg(180), 1e-9);
 }
 
 TEST(PlaneSolvers, DegenerateData) {
   Triple r;
   // Flat triangles whose cosines round past 1.
   ASSERT_TRUE(SolvePlaneThreeSides(0.1, 0.3, 0.4, r));
-  EXPECT_EQ(Dec(r.first), "0,00000");
-  EXPECT_EQ(Dec(r.second), "0,00000");
-  EXPECT_EQ(Dec(r.third), "180,00000");
+  EXPECT_TRUE(Near(r, 0.0, 0.0, Deg(180), 1e-9));
+  EXPECT_GE(std::fmin(r.first, r.second), 0.0);
   // A side of 0 leaves the angles undefined.
   EXPECT_FALSE(SolvePlaneThreeSides(0, 1, 1, r));
   EXPECT_FALSE(SolvePlaneThreeSides(1, 0, 1, r));
@@ -426,16 +422,35 @@ TEST(PlaneSolvers, SidesOfAnySize) {
   }
 }
 
-TEST(TriangleTexts, Formats) {
-  EXPECT_EQ(AngleText(AngleFormat::DecimalDegrees, Deg(12.5)), "12,50000");
-  EXPECT_EQ(AngleText(AngleFormat::Radians, 1.5), "1,50000");
-  EXPECT_EQ(AngleText(AngleFormat::SexagesimalDegrees, Deg(260.5)),
-            "260\xC2\xB0 30' 0\"");
-  EXPECT_EQ(AngleText(AngleFormat::SexagesimalDegrees, Deg(359.99999)),
-            "0\xC2\xB0 0' 0\"");
-  EXPECT_EQ(AngleText(AngleFormat::None, 1.0), "");
-  EXPECT_EQ(SideText(0.5), "0,50000");
-  EXPECT_EQ(SideText(1e20), "100000000000000000000,00000");
+TEST(TriangleUnits, RoundedDegreeRangesAndComplement) {
+  // Degrees to radians with the rounded degree 0.01745329252; a typed -0 is 0.
+  EXPECT_EQ(ToRadians(AngleFormat::SexagesimalDegrees, 1.0), 0.01745329252);
+  EXPECT_EQ(ToRadians(AngleFormat::Radians, 1.25), 1.25);
+  EXPECT_FALSE(std::signbit(ToRadians(AngleFormat::DecimalDegrees, -0.0)));
+  // Plane angles in [0, 180) degrees or [0, 3.14159265359) radians; arcs in
+  // [0, 360) or [0, 6.28318530718); NaN in neither.
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  struct Row {
+    AngleFormat format;
+    double value;
+    bool plane, arc;
+  };
+  const Row rows[] = {{AngleFormat::DecimalDegrees, 0.0, true, true},
+                      {AngleFormat::DecimalDegrees, -0.001, false, false},
+                      {AngleFormat::SexagesimalDegrees, 179.9999, true, true},
+                      {AngleFormat::DecimalDegrees, 180.0, false, true},
+                      {AngleFormat::SexagesimalDegrees, 360.0, false, false},
+                      {AngleFormat::Radians, 3.14159265358, true, true},
+                      {AngleFormat::Radians, 3.14159265359, false, true},
+                      {AngleFormat::Radians, 6.28318530717, false, true},
+                      {AngleFormat::Radians, 6.28318530718, false, false},
+                      {AngleFormat::DecimalDegrees, nan, false, false}};
+  for (const Row& r : rows) {
+    EXPECT_EQ(PlaneAngleInRange(r.format, r.value), r.plane) << r.value;
+    EXPECT_EQ(ArcInRange(r.format, r.value), r.arc) << r.value;
+  }
+  EXPECT_EQ(TurnComplement(0.0), 6.28318530718);
+  EXPECT_NEAR(TurnComplement(1.0), 5.28318530718, 1e-15);
 }
 
 }  // namespace
