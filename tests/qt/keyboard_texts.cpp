@@ -75,12 +75,7 @@ class KeyboardTextsTest : public QObject {
       auto* decimal = WidgetOf<QRadioButton>(window, 1102);
       auto* sexagesimal = WidgetOf<QRadioButton>(window, 1124);
       auto* radians = WidgetOf<QRadioButton>(window, 1123);
-      // Still out of the tab order.
-      for (QRadioButton* radio : {decimal, sexagesimal, radians})
-        QCOMPARE(radio->focusPolicy(), Qt::ClickFocus);
-      QVERIFY(decimal->toolTip().contains(QStringLiteral("Ctrl+1")));
-      QVERIFY(sexagesimal->toolTip().contains(QStringLiteral("Ctrl+2")));
-      QVERIFY(radians->toolTip().contains(QStringLiteral("Ctrl+3")));
+      QCOMPARE(decimal->focusPolicy(), Qt::ClickFocus);  // out of the tab order
       QTest::keyClick(window.focusWidget(), Qt::Key_2, Qt::ControlModifier);
       QVERIFY(sexagesimal->isChecked());
       QVERIFY(!decimal->isChecked());
@@ -114,20 +109,16 @@ class KeyboardTextsTest : public QObject {
     QApplication::sendEvent(result, &help);
     QCOMPARE(QToolTip::text(), result->text());
     QToolTip::hideText();
-    // A short result keeps the field's own tooltip.
-    auto* period = WidgetOf<QLineEdit>(window, 1122);
-    QVERIFY(FormWindow::TextFits(period));
     window.hide();
   }
 
   void titleBarsOfferNoUselessButtons() {
+    const Qt::WindowFlags kButtons = Qt::CustomizeWindowHint | Qt::WindowMaximizeButtonHint |
+                                     Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
     for (int id : {102, 100, 131, 164}) {
       FormSnapshot snapshot(id);
       Qt::WindowFlags flags = snapshot.Window().windowFlags();
-      QVERIFY(flags & Qt::CustomizeWindowHint);
-      QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-      QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
-      QVERIFY(flags & Qt::WindowCloseButtonHint);
+      QCOMPARE(flags & kButtons, Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint);
       QCOMPARE(bool(flags & Qt::WindowContextHelpButtonHint),
                snapshot.Window().Form().Template().contextHelp);
     }
@@ -138,8 +129,7 @@ class KeyboardTextsTest : public QObject {
       return true;
     });
     QVERIFY(boxFlags & Qt::CustomizeWindowHint);
-    QVERIFY(!(boxFlags & Qt::WindowMaximizeButtonHint));
-    QVERIFY(!(boxFlags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(boxFlags & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
   }
 
   // A window manager may still ask a fixed-size window to be maximised or

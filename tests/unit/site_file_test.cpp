@@ -269,8 +269,8 @@ TEST_F(SiteFileTest, HorizontalCoordinatesAgreeWithLiberfa) {
 
 namespace {
 
-// A stand-in for the precession form: its title begins with "P" and it
-// holds the right ascension and declination results and the final epoch.
+// A stand-in for the precession form: it bears the precession form's
+// template id (132) under a registry id of its own, and it holds the right ascension and declination results and the final epoch.
 FormTemplate StandInForm(int id, const char* title) {
   FormTemplate t;
   t.id = id;
@@ -305,7 +305,7 @@ const bool registeredStandIns =
     RegisterForm(9901,
                  [](CDialog* owner) -> std::unique_ptr<CDialog> {
                    static const FormTemplate form = StandInForm(
-                       9901, "Précession des équinoxes et mouvements propres");
+                       132, "Précession des équinoxes et mouvements propres");
                    return std::make_unique<CStandInDlg>(
                        form, owner,
                        std::vector<std::string>{"01/01/2000", "12h 42m 44.846s",
@@ -314,7 +314,7 @@ const bool registeredStandIns =
     RegisterForm(9902,
                  [](CDialog* owner) -> std::unique_ptr<CDialog> {
                    static const FormTemplate form =
-                       StandInForm(9902, "Précession (sans résultats)");
+                       StandInForm(132, "Précession (sans résultats)");
                    return std::make_unique<CStandInDlg>(
                        form, owner, std::vector<std::string>{"J2000", "", ""});
                  }) &&
