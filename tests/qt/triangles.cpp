@@ -81,25 +81,9 @@ class TriangleFormsTest : public QObject {
       QCOMPARE(b->selectedText(), QStringLiteral("5O"));
       QTest::keyClicks(b, QStringLiteral("50"));
       QTest::keyClick(b, Qt::Key_Return);
+      // cos a = cos b cos c + sin b sin c cos A: a = 39.53098 degrees.
       QCOMPARE(TextOf(window, 1091), QStringLiteral("39,53098"));
-      QCOMPARE(window.focusWidget(), window.Widget(1));
-
-      // A failed press makes its button the default: Enter in a field
-      // then runs it.
-      Type(window, 1095, QString());
-      Press(window, 1112);
-      QVERIFY(WidgetOf<QPushButton>(window, 1112)->isDefault());
-      QVERIFY(!WidgetOf<QPushButton>(window, 1103)->isDefault());
-      QCOMPARE(window.focusWidget(), window.Widget(1095));
-      QTest::keyClicks(WidgetOf<QLineEdit>(window, 1095), QStringLiteral("50"));
-      Type(window, 1096, QStringLiteral("60"));
-      QTest::keyClick(WidgetOf<QLineEdit>(window, 1096), Qt::Key_Return);
-      QCOMPARE(TextOf(window, 1098), QStringLiteral("54,56891"));
-
-      // "Effacer" empties every field and keeps the format.
-      Press(window, 1104);
-      for (int id : {1095, 1088, 1091, 1098}) QCOMPARE(TextOf(window, id), QString());
-      QVERIFY(WidgetOf<QRadioButton>(window, 1102)->isChecked());
+      QCOMPARE(window.focusWidget(), window.Widget(1));  // focus on Retour
     });
   }
 };

@@ -35,10 +35,10 @@ Kind KindOf(const FormTemplate& form, int id) {
   return c ? c->kind : Kind::Group;  // Group: no such control
 }
 
+// A column name is lower-case ASCII, and "message" is the last column's.
 bool IsColumnName(const std::string& name) {
-  for (char c : name)
-    if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_')) return false;
-  return !name.empty() && name != "message";
+  return !name.empty() && name != "message" &&
+         name.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789_") == std::string::npos;
 }
 
 // Every calculator opens under its own id and runs over tables; its
@@ -57,7 +57,7 @@ TEST(FormRegistry, TheProgramHoldsTheMenuAndItsTenCalculators) {
     EXPECT_FALSE(t.example.empty()) << id;
     if (id == 102) continue;
     const TableColumns& table = t.table;
-    std::set<std::string> names;
+    std::set<std::string> names;  // each column named once, each field once
     std::set<int> ids;
     for (const TableField& c : table.inputs) {
       const Kind k = KindOf(t, c.id);
@@ -96,9 +96,7 @@ TEST_F(ScriptDriver, DeepNestingEndsWithAnErrorNotACrash) {
   EXPECT_EQ(run.err, "error: too many nested forms (at most 64)\n");
   // 64 forms at once are still served; forms opened by the script itself
   // are not announced.
-  std::string fine;
-  for (int i = 0; i < 64; ++i) fine += "open 164\n";
-  run = RunScript(fine + "get 1095\n");
+  run = RunScript(deep.substr(0, 64 * 9) + "get 1095\n");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "1095=\n");
 }
