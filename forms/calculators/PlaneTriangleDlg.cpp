@@ -149,19 +149,9 @@ bool CPlaneTriangleDlg::ReadAngle(AngleFormat format, const std::string& text,
     MessageBox(kNoFormat, Icon::Warning);
     return false;
   }
-  double value = 0.0;
-  if (ParseInFormat(format, text, value) != kParseOk) {
-    GotoDlgCtrl(id);
-    return false;
-  }
-  if (!triangle::PlaneAngleInRange(format, value)) {
-    MessageBox(format == AngleFormat::Radians ? kRadianRange : kDegreeRange,
-               Icon::Error);
-    GotoDlgCtrl(id);
-    return false;
-  }
-  radians = triangle::ToRadians(format, value);
-  return true;
+  static const AngleRange kPlaneAngle = {triangle::PlaneAngleInRange, kDegreeRange,
+                                         kRadianRange, true};
+  return ReadAngleField(format, text, id, kPlaneAngle, radians);
 }
 
 void CPlaneTriangleDlg::WriteAngle(AngleFormat format, int id, double radians) {

@@ -161,21 +161,11 @@ bool CSphericalTriangleDlg::ReadThreeAngles(
     MessageBox(kNoFormat, Icon::Warning);
     return false;
   }
-  for (std::size_t k = 0; k < 3; ++k) {
-    double value = 0.0;
-    if (ParseInFormat(format, *texts[k], value) != kParseOk) {
-      GotoDlgCtrl(ids[k]);
-      return false;
-    }
-    bool radians = format == AngleFormat::Radians;
-    if (!triangle::ArcInRange(format, value)) {
-      MessageBox(radians ? kRadianRange : kDegreeRange, Icon::Error);
-      // Only in decimal degrees does the focus go back to the field.
-      if (format == AngleFormat::DecimalDegrees) GotoDlgCtrl(ids[k]);
-      return false;
-    }
-    values[k] = triangle::ToRadians(format, value);
-  }
+  // Out of range, only in decimal degrees does the focus go back to the
+  // field.
+  static const AngleRange kArc = {triangle::ArcInRange, kDegreeRange, kRadianRange, false};
+  for (std::size_t k = 0; k < 3; ++k)
+    if (!ReadAngleField(format, *texts[k], ids[k], kArc, values[k])) return false;
   return true;
 }
 

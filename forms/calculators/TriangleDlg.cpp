@@ -71,6 +71,23 @@ ParseStatus CTriangleDlg::ParseInFormat(AngleFormat format, const std::string& t
   return status;
 }
 
+bool CTriangleDlg::ReadAngleField(AngleFormat format, const std::string& text, int id,
+                                  const AngleRange& range, double& radians) {
+  double value = 0.0;
+  if (ParseInFormat(format, text, value) != kParseOk) {
+    GotoDlgCtrl(id);
+    return false;
+  }
+  if (!range.inRange(format, value)) {
+    MessageBox(format == AngleFormat::Radians ? range.radianMessage : range.degreeMessage,
+               Icon::Error);
+    if (range.focusAlways || format == AngleFormat::DecimalDegrees) GotoDlgCtrl(id);
+    return false;
+  }
+  radians = triangle::ToRadians(format, value);
+  return true;
+}
+
 std::string CTriangleDlg::AngleText(AngleFormat format, double radians) {
   switch (format) {
     case AngleFormat::DecimalDegrees:

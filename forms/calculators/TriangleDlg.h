@@ -62,6 +62,20 @@ class CTriangleDlg : public CDialog {
   ParseStatus ParseInFormat(triangle::AngleFormat format, const std::string& text,
                             double& value);
 
+  // The range an angle field must lie in, with its messages; the focus
+  // goes back to a field out of range always, or only in decimal degrees.
+  struct AngleRange {
+    bool (*inRange)(triangle::AngleFormat format, double value);
+    const char* degreeMessage;
+    const char* radianMessage;
+    bool focusAlways;
+  };
+  // Reads an angle field in a format other than None: a syntax error
+  // focuses the field, a value out of range shows the range's message;
+  // false after a failure. radians gets the angle read.
+  bool ReadAngleField(triangle::AngleFormat format, const std::string& text, int id,
+                      const AngleRange& range, double& radians);
+
   // An angle in radians written in the format, with a decimal comma:
   // "%.5lf" of degrees or radians, or whole-second degrees in [0, 360).
   // Empty for AngleFormat::None.

@@ -14,9 +14,10 @@ struct BatchForm : TableColumns {
   int form = 0;
 };
 
-// The forms whose template gives buttons a table may press, by template
-// id; nullptr for a form batch does not run.
+// The registered forms whose template names buttons a table may press, by
+// template id.
 const std::vector<BatchForm>& BatchForms();
+// One of them; nullptr for a form batch does not run.
 const BatchForm* FindBatchForm(int form);
 
 // Lower case with the accents of French letters dropped, so that "Équinoxe"
