@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <initializer_list>
 #include <fstream>
 #include <iostream>
 #include <random>
@@ -23,43 +24,30 @@ std::mt19937 rng(16);
 
 int Uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); }
 
-template <std::size_t N>
-std::string Pick(const char* const (&pool)[N]) {
-  return pool[Uniform(0, N - 1)];
+std::string Pick(std::initializer_list<const char*> pool) {
+  return pool.begin()[Uniform(0, static_cast<int>(pool.size()) - 1)];
 }
 
 // A value for a column by its format: mostly well-formed, sometimes odd or empty.
 std::string Value(const std::string& format) {
   const bool odd = Uniform(0, 9) < 2;
-  if (format.find("jj/mm") != std::string::npos) {
-    const char* const pool[] = {"", "J2000", "J1950", "29/02/1900", "10/10/1582",
-                                "abc", "1/1/-100", "32/1/2000", "J"};
-    return odd ? Pick(pool)
+  auto has = [&format](const char* key) { return format.find(key) != std::string::npos; };
+  if (has("jj/mm"))
+    return odd ? Pick({"", "J2000", "J1950", "29/02/1900", "10/10/1582", "abc", "1/1/-100",
+                       "32/1/2000", "J"})
                : Format("%d/%d/%d", Uniform(1, 28), Uniform(1, 12), Uniform(1500, 2100));
-  }
-  if (format.find("hh:mm") != std::string::npos) {
-    const char* const pool[] = {"", "24:00:00", "12:60:00", "6:30", "x", "-1:0:0", "0:0:0"};
-    return odd ? Pick(pool)
+  if (has("hh:mm"))
+    return odd ? Pick({"", "24:00:00", "12:60:00", "6:30", "x", "-1:0:0", "0:0:0"})
                : Format("%d:%d:%d.%d", Uniform(0, 23), Uniform(0, 59), Uniform(0, 59),
                         Uniform(0, 9));
-  }
-  if (format.find("±dd") != std::string::npos) {
-    const char* const pool[] = {"", "91:0:0", "abc", "-0:30:0", "180:0:0", "0:60:0"};
-    const int limit = format.find("±ddd") != std::string::npos ? 179 : 89;
-    return odd ? Pick(pool)
-               : Format("%s%d:%d:%d", Uniform(0, 1) ? "-" : "", Uniform(0, limit),
-                        Uniform(0, 59), Uniform(0, 59));
-  }
-  if (format.find("2 à 5") != std::string::npos) {
-    const char* const pool[] = {"", "1", "6", "x", "2.5"};
-    return odd ? Pick(pool) : std::to_string(Uniform(2, 5));
-  }
-  if (format.find("entier") != std::string::npos) {
-    const char* const pool[] = {"", "1.5", "x", "-430"};
-    return odd ? Pick(pool) : std::to_string(Uniform(-100, 4000));
-  }
-  const char* const pool[] = {"", "0", "-1", "x", "1e3", "0,5", "1;2"};
-  if (odd) return Pick(pool);
+  if (has("±dd"))
+    return odd ? Pick({"", "91:0:0", "abc", "-0:30:0", "180:0:0", "0:60:0"})
+               : Format("%s%d:%d:%d", Uniform(0, 1) ? "-" : "",
+                        Uniform(0, has("±ddd") ? 179 : 89), Uniform(0, 59), Uniform(0, 59));
+  if (has("2 à 5")) return odd ? Pick({"", "1", "6", "x", "2.5"}) : std::to_string(Uniform(2, 5));
+  if (has("entier"))
+    return odd ? Pick({"", "1.5", "x", "-430"}) : std::to_string(Uniform(-100, 4000));
+  if (odd) return Pick({"", "0", "-1", "x", "1e3", "0,5", "1;2"});
   std::string text = Format("%.3f", Uniform(0, 180000) / 1000.0);
   if (Uniform(0, 3) == 0) text[text.find('.')] = ',';
   return text;
