@@ -3,9 +3,6 @@
 #include "HintTexts.h"
 #include "TableTexts.h"
 #include "Lagrange.h"
-#include "Angles.h"
-#include "Calendar.h"
-#include "Parse.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
 #include "PlaneTriangleDlg.h"
 
 #include "HintTexts.h"
-#include "Parse.h"
 
 using triangle::AngleFormat;
 using namespace triangle_form;

@@ -2,7 +2,6 @@
 
 #include "HintTexts.h"
 #include "Angles.h"
-#include "Parse.h"
 
 using triangle::AngleFormat;
 using namespace triangle_form;

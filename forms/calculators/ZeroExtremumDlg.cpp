@@ -3,9 +3,7 @@
 #include "HintTexts.h"
 #include "TableTexts.h"
 #include "Lagrange.h"
-#include "Angles.h"
 #include "Calendar.h"
-#include "Parse.h"
 
 namespace {
 
