@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "Angles.h"
-#include "Printf.h"
 
 namespace triangle {
 
@@ -40,9 +38,9 @@ void Napier(double a, double b, double A, double B, double& c, double& C) {
 
 }  // namespace
 
-Choice ChooseSolution(bool secondButton, bool firstValid, bool secondValid) {
+Choice ChooseSolution(bool second, bool firstValid, bool secondValid) {
   if (!firstValid && !secondValid) return Choice::NoSolution;
-  if (!secondButton) return firstValid ? Choice::WriteFirst : Choice::WriteSecond;
+  if (!second) return firstValid ? Choice::WriteFirst : Choice::WriteSecond;
   return firstValid && secondValid ? Choice::WriteSecond
                                    : Choice::SingleSolution;
 }
@@ -235,33 +233,6 @@ bool SolvePlaneSideSideAngle(double a, double b, double A,
   if (out.secondExists)
     out.second = {c2, B2, std::atan2(c2 * std::sin(A), b - c2 * std::cos(A))};
   return true;
-}
-
-std::string AngleText(AngleFormat format, double radians) {
-  switch (format) {
-    case AngleFormat::DecimalDegrees:
-      return WithDecimalComma(Format("%.5lf", radians / kDegree));
-    case AngleFormat::Radians:
-      return WithDecimalComma(Format("%.5lf", radians));
-    case AngleFormat::SexagesimalDegrees:
-      return WithDecimalComma(FormatDegrees(radians / kDegree, 0, 0.0));
-    case AngleFormat::None:
-      break;
-  }
-  return std::string();
-}
-
-std::string SideText(double value) {
-  return WithDecimalComma(Format("%.5lf", value));
-}
-
-AngleFormat FormatOfButton(int checked, int decimalId, int sexagesimalId,
-                           int radiansId) {
-  if (checked == 0) return AngleFormat::None;
-  if (checked == decimalId) return AngleFormat::DecimalDegrees;
-  if (checked == sexagesimalId) return AngleFormat::SexagesimalDegrees;
-  if (checked == radiansId) return AngleFormat::Radians;
-  return AngleFormat::None;
 }
 
 double ToRadians(AngleFormat format, double value) {

@@ -3,7 +3,6 @@
 // angles are in radians; plane sides are in the user's own unit.
 // The constants are the rounded values the printed results depend on.
 #pragma once
-#include <string>
 
 #include "AngleConstants.h"
 
@@ -13,13 +12,9 @@ using angle::kDegree;
 using angle::kPi;
 using angle::kTwoPi;
 
-// The unit in which a triangle form reads and writes angles.
+// The unit in which angles are typed and shown.
 enum class AngleFormat { None, DecimalDegrees, SexagesimalDegrees, Radians };
 
-// The format of the checked one of the three format buttons; None when
-// checked is none of them (0: no button checked).
-AngleFormat FormatOfButton(int checked, int decimalId, int sexagesimalId,
-                           int radiansId);
 // A typed angle (degrees in both degree formats) in radians; a typed "-0"
 // gives 0, not an angle below zero.
 double ToRadians(AngleFormat format, double value);
@@ -43,9 +38,10 @@ struct TwoSolutions {
   bool firstValid = false, secondValid = false;
 };
 
-// What an ambiguous case's button shows.
+// What is shown when the first or the second solution of an ambiguous case
+// is asked for.
 enum class Choice { WriteFirst, WriteSecond, SingleSolution, NoSolution };
-Choice ChooseSolution(bool secondButton, bool firstValid, bool secondValid);
+Choice ChooseSolution(bool second, bool firstValid, bool secondValid);
 
 // --- Spherical triangles: every arc lies in [0, 2 pi). ---
 
@@ -91,14 +87,5 @@ struct PlaneSolutions {
 // (a, b, A); false when no triangle has these data.
 bool SolvePlaneSideSideAngle(double a, double b, double A,
                              PlaneSolutions& out);
-
-// --- Texts. ---
-
-// An angle in radians written in the format, with a decimal comma:
-// "%.5lf" of degrees or radians, or whole-second degrees in [0, 360).
-// Empty for AngleFormat::None.
-std::string AngleText(AngleFormat format, double radians);
-// A plane side: "%.5lf" with a decimal comma.
-std::string SideText(double value);
 
 }  // namespace triangle

@@ -46,6 +46,7 @@ FormTemplate MakeMenu() {
   t.controls.push_back(Button(1064, "Le Club d'Astronomie Zenko", {rows - 1, 1}));
   t.help = {{57670, ""}, {1064, "ZenkoClub"}};
   t.sysMenu = {{kAboutCommand, "&A propos de Zenko..."}};
+  t.example = ClickStep(kEntries[4].radio);  // the Julian Day entry checked
   return t;
 }
 

@@ -1,6 +1,7 @@
 #include "Equatorial2HorizontalDlg.h"
 
 #include "HintTexts.h"
+#include "TableTexts.h"
 #include "Astronomy.h"
 #include "SiteFile.h"
 #include "Angles.h"
@@ -21,7 +22,9 @@ enum : int {
   kCompute = 1017,
   kSave = 1062,
   kHelp = 1107,
-  // Fields of the precession form read when it opens this form.
+  // The precession form (its template id) and its fields read when it
+  // opens this form.
+  kPrecessionForm = 132,
   kPrecessionRightAscension = 1052,
   kPrecessionDeclination = 1053,
   kPrecessionFinalEpoch = 1046,
@@ -82,6 +85,21 @@ FormTemplate MakeForm() {
       {kTime, kHintTime},
   };
   t.topic = "Equatorial2Horizontal";
+  t.table = {
+      {{kRightAscension, "ad", kTableRightAscension},
+       {kDeclination, "decl", kTableDeclination},
+       {kLongitude, "longitude", kTableLongitude},
+       {kLatitude, "latitude", kTableLatitude},
+       {kDate, "date", kTableDate},
+       {kTime, "heure", "hh:mm:ss"}},
+      {},
+      {{kAzimuth, "azimut", "depuis le sud, positif vers l'ouest"},
+       {kAltitude, "hauteur", "hauteur"}},
+      {{kCompute, "calcul"}},
+  };
+  t.example = SetStep(kRightAscension, "12:0:0") + SetStep(kDeclination, "30:0:0") +
+              SetStep(kLongitude, "-2:30:0") + SetStep(kLatitude, "48:48:0") +
+              SetStep(kDate, "01/01/2000") + SetStep(kTime, "12:00:00") + ClickStep(kCompute);
   return t;
 }
 
@@ -107,10 +125,8 @@ const FormTemplate& CEquatorial2HorizontalDlg::Form() {
   return form;
 }
 
-// The precession form's title is "Précession des équinoxes et mouvements
-// propres"; the menu's begins with "U".
 bool CEquatorial2HorizontalDlg::OpenedFromPrecession() const {
-  return Owner() != nullptr && OwnerTitle().rfind('P', 0) == 0;
+  return Owner() != nullptr && Owner()->Template().id == kPrecessionForm;
 }
 
 void CEquatorial2HorizontalDlg::OnInitDialog() {

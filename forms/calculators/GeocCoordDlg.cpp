@@ -1,6 +1,7 @@
 #include "GeocCoordDlg.h"
 
 #include "HintTexts.h"
+#include "TableTexts.h"
 #include "Astronomy.h"
 #include "Angles.h"
 #include "Parse.h"
@@ -49,6 +50,16 @@ FormTemplate MakeForm() {
       {kHeight, "nombre entier de mètres — ex. 35"},
   };
   t.topic = "GeocCoord";
+  t.table = {
+      {{kLatitude, "latitude", kTableLatitude}, {kHeight, "altitude", "mètres, nombre entier"}},
+      {},
+      {{kGeocentricLatitude, "phi", "latitude géocentrique, ±dd°mm'ss\""},
+       {kDistance, "rho", "distance au centre de la Terre"},
+       {kRhoSin, "rho_sin_phi", "rho sin phi'"},
+       {kRhoCos, "rho_cos_phi", "rho cos phi'"}},
+      {{kCompute, "calcul"}},
+  };
+  t.example = SetStep(kLatitude, "45:0:0") + SetStep(kHeight, "0") + ClickStep(kCompute);
   return t;
 }
 

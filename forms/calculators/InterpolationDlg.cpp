@@ -1,17 +1,14 @@
 #include "InterpolationDlg.h"
 
 #include "HintTexts.h"
+#include "TableTexts.h"
 #include "Lagrange.h"
-#include "Angles.h"
-#include "Calendar.h"
-#include "Parse.h"
 
 namespace {
 
 enum : int {
   kDateX = 1021,
   kTimeX = 1022,
-  kPoints = 1023,
   kDecimal1 = 1024,
   kDegrees1 = 1027,
   kHours1 = 1028,
@@ -25,8 +22,9 @@ enum : int {
 };
 
 // Field ids of row r (0 to 4): date, time, function 1, function 2.
-int DateId(int r) { return 1000 + 4 * r; }
-int TimeId(int r) { return 1001 + 4 * r; }
+int (*const DateId)(int) = CPointTableDlg::DateId;
+int (*const TimeId)(int) = CPointTableDlg::TimeId;
+constexpr int kPoints = CPointTableDlg::kPoints;
 int Function1Id(int r) { return 1002 + 4 * r; }
 int Function2Id(int r) { return 1003 + 4 * r; }
 
@@ -87,6 +85,25 @@ FormTemplate MakeForm() {
   t.hints.push_back({kTimeX, kHintTime, "Heure X"});
   t.hints.push_back({kPoints, kHintPoints});
   t.topic = "Interpolation";
+  t.table.inputs = CPointTableDlg::RowColumns(Function1Id, "f1_");
+  for (int r = 0; r < 5; ++r)
+    t.table.inputs.push_back({Function2Id(r), "f2_" + std::to_string(r + 1), kTableValue});
+  t.table.inputs.push_back({kDateX, "datex", kTableDate});
+  t.table.inputs.push_back({kTimeX, "heurex", kTableTime});
+  t.table.inputs.push_back({kPoints, "points", "2 à 5"});
+  t.table.groups = {
+      {kDecimal1, "format1", "format de la fonction 1",
+       {{kDecimal1, "decimal"}, {kDegrees1, "degres"}, {kHours1, "heures"}}},
+      {kDecimal2, "format2", "format de la fonction 2",
+       {{kDecimal2, "decimal"}, {kDegrees2, "degres"}, {kHours2, "heures"}}},
+  };
+  t.table.results = {{kResult1, "fonction1", "fonction 1 en X"},
+                     {kResult2, "fonction2", "fonction 2 en X"}};
+  t.table.buttons = {{kCalcul, "calcul"}};
+  t.example = SetStep(DateId(0), "1/1/2000") + SetStep(Function1Id(0), "10") +
+              SetStep(DateId(1), "2/1/2000") + SetStep(Function1Id(1), "20") +
+              SetStep(kPoints, "2") + SetStep(kDateX, "1/1/2000") + SetStep(kTimeX, "6:0:0") +
+              ClickStep(kDecimal1) + ClickStep(kCalcul);
   t.contextHelp = true;
   return t;
 }
@@ -101,39 +118,10 @@ const char kSexagesimalSyntax[] =
     "Erreur de saisie de la fonction %d.\nLe format est "
     "±xxx:xx:xx.x\n\nRecommencez !";
 
-enum class Unit { Decimal, Degrees, Hours };
-
-Unit UnitOf(int checked, int decimal, int degrees) {
-  if (checked == decimal) return Unit::Decimal;
-  return checked == degrees ? Unit::Degrees : Unit::Hours;
-}
-
-// The interpolated value and the leading-term variation, as printed.
-void FormatResults(Unit unit, double value, double variation,
-                   std::string& valueText, std::string& variationText) {
-  switch (unit) {
-    case Unit::Decimal:
-      valueText = Format("%lf", value);
-      variationText = Format("%lf", variation);
-      break;
-    case Unit::Degrees:
-      valueText = FormatDegrees(value, 0, 180);
-      variationText = FormatDegrees(variation, 0, 180);
-      break;
-    case Unit::Hours:
-      valueText = FormatHours(value, "", 1, 0);
-      variationText = FormatHours(variation, "", 1, 12);
-      break;
-  }
-}
-
 }  // namespace
 
-CInterpolationDlg::CInterpolationDlg(CDialog* owner) : CDialog(Form(), owner) {
+CInterpolationDlg::CInterpolationDlg(CDialog* owner) : CPointTableDlg(Form(), owner) {
   for (int r = 0; r < 5; ++r) {
-    time_[r] = "0:0:0";
-    BindText(DateId(r), date_[r]);
-    BindText(TimeId(r), time_[r]);
     BindText(Function1Id(r), f1_[r]);
     BindText(Function2Id(r), f2_[r]);
   }
@@ -141,7 +129,6 @@ CInterpolationDlg::CInterpolationDlg(CDialog* owner) : CDialog(Form(), owner) {
   BindText(kTimeX, timeX_);
   BindText(kResult1, result1_);
   BindText(kResult2, result2_);
-  BindNumber(kPoints, points_);
   OnButton(kCalcul, [this] { OnCalcul(); });
 }
 
@@ -151,33 +138,24 @@ const FormTemplate& CInterpolationDlg::Form() {
 }
 
 bool CInterpolationDlg::ReadFunction(int function, const std::string* texts,
-                                     double* values, int n) {
-  const int first = function == 1 ? kDecimal1 : kDecimal2;
-  const int last = function == 1 ? kHours1 : kHours2;
-  const int checked = GetCheckedRadioButton(first, last);
-  if (checked == 0) {
-    MessageBox(Format(kNoFormat, function), Icon::Warning);
-    return false;
-  }
-  return ReadPointValues(checked == first, texts, n,
-                         function == 1 ? Function1Id : Function2Id,
-                         Format(kDecimalSyntax, function),
-                         Format(kSexagesimalSyntax, function), values);
+                                     double* values) {
+  return ReadValues(function == 1 ? kDecimal1 : kDecimal2, function == 1 ? kHours1 : kHours2,
+                    Format(kNoFormat, function), texts,
+                    function == 1 ? Function1Id : Function2Id,
+                    Format(kDecimalSyntax, function), Format(kSexagesimalSyntax, function),
+                    values);
 }
 
 void CInterpolationDlg::OnCalcul() {
-  // A bad number of points has been reported by the layer; the press goes
-  // on with the number held before.
-  UpdateData(true);
+  const bool moments = ReadMoments();
   singleFunction_ = f2_[0].empty();
-
+  if (!moments) return;
   const int n = points_;
-  if (!ReadPointMoments(n, kPoints, date_, time_, DateId, TimeId, x_)) return;
   if (!ReadDateAndTime(dateX_, timeX_, kDateX, kTimeX, at_)) return;
 
-  if (!ReadFunction(1, f1_, y1_, n)) return;
+  if (!ReadFunction(1, f1_, y1_)) return;
   const bool second = !f2_[0].empty();
-  if (second && !ReadFunction(2, f2_, y2_, n)) return;
+  if (second && !ReadFunction(2, f2_, y2_)) return;
 
   const double v1 = LagrangeInterpolate(x_, y1_, at_, n);
   const double w1 = LeadingTermVariation(x_, y1_, n);
@@ -188,13 +166,14 @@ void CInterpolationDlg::OnCalcul() {
   }
   if (!CheckFinite({v1, w1, v2, w2})) return;
 
-  const Unit unit1 =
-      UnitOf(GetCheckedRadioButton(kDecimal1, kHours1), kDecimal1, kDegrees1);
-  FormatResults(unit1, v1, w1, result1_, variation1_);
+  // The variation in hours is written within ±12 h.
+  const Unit unit1 = CheckedUnit(kDecimal1, kDegrees1, kHours1);
+  result1_ = ValueText(unit1, v1);
+  variation1_ = ValueText(unit1, w1, 12.0);
   if (second) {
-    const Unit unit2 =
-        UnitOf(GetCheckedRadioButton(kDecimal2, kHours2), kDecimal2, kDegrees2);
-    FormatResults(unit2, v2, w2, result2_, variation2_);
+    const Unit unit2 = CheckedUnit(kDecimal2, kDegrees2, kHours2);
+    result2_ = ValueText(unit2, v2);
+    variation2_ = ValueText(unit2, w2, 12.0);
   }
   GotoDlgCtrl(IDOK);
   UpdateData(false);

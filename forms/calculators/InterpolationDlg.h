@@ -4,9 +4,9 @@
 #pragma once
 #include <string>
 
-#include "Dialog.h"
+#include "PointTableDlg.h"
 
-class CInterpolationDlg : public CDialog {
+class CInterpolationDlg : public CPointTableDlg {
  public:
   explicit CInterpolationDlg(CDialog* owner);
   static const FormTemplate& Form();
@@ -15,17 +15,14 @@ class CInterpolationDlg : public CDialog {
 
  private:
   void OnCalcul();
-  // Reads the values of one function for the first n rows; false after a
-  // failure (message and focus done).
-  bool ReadFunction(int function, const std::string* texts, double* values,
-                    int n);
+  // Reads the values of one function (1 or 2) for the points; false after
+  // a failure (message and focus done).
+  bool ReadFunction(int function, const std::string* texts, double* values);
 
-  std::string date_[5], time_[5], f1_[5], f2_[5];
+  std::string f1_[5], f2_[5];
   std::string dateX_, timeX_ = "0:0:0";
   std::string result1_, result2_;
-  int points_ = 3;
-
-  double x_[5] = {}, y1_[5] = {}, y2_[5] = {};
+  double y1_[5] = {}, y2_[5] = {};
   double at_ = 0.0;
 
   std::string variation1_, variation2_;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "HintTexts.h"
+#include "TableTexts.h"
 #include "Astronomy.h"
 #include "Angles.h"
 #include "Calendar.h"
@@ -71,6 +72,20 @@ FormTemplate MakeForm() {
       {kJulianDayIn, "nombre décimal, point ou virgule — ex. 2451545,0"},
   };
   t.topic = "JulianDay";
+  t.table = {
+      {{kDate, "date", kTableDateEpoch},
+       {kTime, "heure", kTableTime},
+       {kJulianDayIn, "jj", "jour julien"}},
+      {},
+      {{kJulianDay, "jour_julien", "jour julien"},
+       {kSidereal, "tsg", "temps sidéral à Greenwich"},
+       {kEquation, "equation_temps", "équation du temps"},
+       {kDateOut, "res_date", "jour de la semaine et date"},
+       {kTimeOut, "res_heure", "heure"}},
+      {{kCompute, "calcul"}, {kCopy, "copie"}, {kComputeDate, "calcul_date"}},
+  };
+  t.example = SetStep(kDate, "01/01/2000") + SetStep(kTime, "12:00:00") +
+              ClickStep(kCompute) + ClickStep(kCopy) + ClickStep(kComputeDate);
   return t;
 }
 

@@ -53,6 +53,16 @@ FormTemplate MakeForm() {
        "nombre décimal, point ou virgule, en années ou en jours — ex. 1 ou 365,25"},
   };
   t.topic = "KeplerSpeed";
+  t.table = {
+      {{kAxis, "axe", "demi-grand axe, nombre"},
+       {kEccentricity, "excentricite", "nombre dans [0, 1)"},
+       {kPeriod, "periode", "période orbitale, nombre"}},
+      {{kAstronomical, "unites", "unités des données", {{kAstronomical, "ua"}, {kKilometres, "km"}}}},
+      {{kPerihelion, "perihelie", "km/s"}, {kAphelion, "aphelie", "km/s"}},
+      {{kRecord, "calcul"}},
+  };
+  t.example = ClickStep(kAstronomical) + SetStep(kAxis, "1") + SetStep(kEccentricity, "0,0167") +
+              SetStep(kPeriod, "1") + ClickStep(kRecord);
   return t;
 }
 
@@ -64,8 +74,10 @@ CKeplerSpeedDlg::CKeplerSpeedDlg(CDialog* owner) : CDialog(Form(), owner) {
   BindText(kPeriod, period_);
   BindText(kPerihelion, perihelion_);
   BindText(kAphelion, aphelion_);
-  OnButton(kAstronomical, [] { UnitFactor() = 4.74047; });
-  OnButton(kKilometres, [] { UnitFactor() = 1.157407e-05; });
+  // The unit chosen lasts for the whole run, not for one opening of the
+  // form.
+  OnButton(kAstronomical, [this] { State().orbitalSpeedUnit = 4.74047; });
+  OnButton(kKilometres, [this] { State().orbitalSpeedUnit = 1.157407e-05; });
   OnButton(kRecord, [this] { OnRecord(); });
 }
 
@@ -74,14 +86,10 @@ const FormTemplate& CKeplerSpeedDlg::Form() {
   return form;
 }
 
-double& CKeplerSpeedDlg::UnitFactor() {
-  static double factor = 0.0;
-  return factor;
-}
-
 void CKeplerSpeedDlg::OnRecord() {
   UpdateData(true);
-  if (UnitFactor() == 0.0) {
+  const double unit = State().orbitalSpeedUnit;
+  if (unit == 0.0) {
     MessageBox(
         "Commencez par choisir les unités dans\nle premier cadre de la boîte "
         "de dialogue.",
@@ -114,7 +122,7 @@ void CKeplerSpeedDlg::OnRecord() {
                          Icon::Warning, true, true},
                         p))
     return;
-  const astro::ApsidalSpeeds v = astro::OrbitalSpeeds(UnitFactor(), a, e, p);
+  const astro::ApsidalSpeeds v = astro::OrbitalSpeeds(unit, a, e, p);
   if (!CheckFinite({v.mean, v.perihelion, v.aphelion})) return;
   perihelion_ = WithDecimalComma(Format("%.3lf", v.perihelion));
   aphelion_ = WithDecimalComma(Format("%.3lf", v.aphelion));

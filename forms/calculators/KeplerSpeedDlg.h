@@ -7,10 +7,6 @@ class CKeplerSpeedDlg : public CDialog {
   explicit CKeplerSpeedDlg(CDialog* owner);
   static const FormTemplate& Form();
 
-  // km/s per unit of the data's speed; 0.0 until a unit is chosen. Lasts
-  // for the whole run of the program, not for one opening of the form.
-  static double& UnitFactor();
-
  private:
   void OnRecord();
 

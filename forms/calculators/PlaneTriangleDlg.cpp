@@ -1,41 +1,15 @@
 #include "PlaneTriangleDlg.h"
 
 #include "HintTexts.h"
-#include "Parse.h"
 
 using triangle::AngleFormat;
+using namespace triangle_form;
 
 namespace {
 
 enum : int {
-  kSideA = 1095,
-  kSideB = 1096,
-  kSideC = 1097,
-  kAngleA = 1088,
-  kAngleB = 1089,
-  kAngleC = 1090,
-  kResultSideA = 1091,
-  kResultSideB = 1092,
-  kResultSideC = 1093,
-  kResultAngleA = 1098,
-  kResultAngleB = 1099,
-  kResultAngleC = 1100,
-  kDecimal = 1102,
-  kRadians = 1123,
-  kSexagesimal = 1124,
-  kAngleSideSide = 1103,  // (A, b, c) -> (a, B, C)
-  kSideAngleAngle = 1111,  // (a, B, C) -> (A, b, c)
-  kThreeSides = 1112,
-  kSideSideAngle1 = 1114,  // (a, b, A), first and second solutions
-  kSideSideAngle2 = 1115,
-  kClear = 1104,
   kHelp = 1108,
 };
-
-const int kFields[] = {kSideA,       kSideB,       kSideC,       kAngleA,
-                       kAngleB,      kAngleC,      kResultSideA, kResultSideB,
-                       kResultSideC, kResultAngleA, kResultAngleB,
-                       kResultAngleC};
 
 const char kNoFormat[] =
     "Précisez le format des données angulaires :\ndegrés décimaux, degrés "
@@ -128,19 +102,24 @@ FormTemplate MakeForm() {
       {kAngleC, kHintTriangleAngle},
   };
   t.topic = "FlatTriangle";
+  t.table = CTriangleDlg::Columns({{kAngleSideSide, "cas1"},
+                                   {kSideAngleAngle, "cas2"},
+                                   {kThreeSides, "cas3"},
+                                   {kSideSideAngle1, "cas4"},
+                                   {kSideSideAngle2, "cas5"}});
+  t.example = ClickStep(kDecimal) + SetStep(kSideA, "3") + SetStep(kSideB, "4") +
+              SetStep(kAngleA, "30") + ClickStep(kSideSideAngle1);
   return t;
 }
 
 }  // namespace
 
 CPlaneTriangleDlg::CPlaneTriangleDlg(CDialog* owner) : CTriangleDlg(Form(), owner) {
-  for (int id : kFields) BindText(id, texts_[id]);
   OnButton(kAngleSideSide, [this] { OnAngleSideSide(); });
   OnButton(kSideAngleAngle, [this] { OnSideAngleAngle(); });
   OnButton(kThreeSides, [this] { OnThreeSides(); });
   OnButton(kSideSideAngle1, [this] { OnSideSideAngle(kSideSideAngle1); });
   OnButton(kSideSideAngle2, [this] { OnSideSideAngle(kSideSideAngle2); });
-  OnButton(kClear, [this] { OnClear(); });
 }
 
 const FormTemplate& CPlaneTriangleDlg::Form() {
@@ -166,16 +145,9 @@ bool CPlaneTriangleDlg::ReadAngle(AngleFormat format, const std::string& text,
     MessageBox(kNoFormat, Icon::Warning);
     return false;
   }
-  double value = 0.0;
-  if (!ReadInFormat(format, text, id, value)) return false;
-  if (!triangle::PlaneAngleInRange(format, value)) {
-    MessageBox(format == AngleFormat::Radians ? kRadianRange : kDegreeRange,
-               Icon::Error);
-    GotoDlgCtrl(id);
-    return false;
-  }
-  radians = triangle::ToRadians(format, value);
-  return true;
+  static const AngleRange kPlaneAngle = {triangle::PlaneAngleInRange, kDegreeRange,
+                                         kRadianRange, true};
+  return ReadAngleField(format, text, id, kPlaneAngle, radians);
 }
 
 void CPlaneTriangleDlg::WriteAngle(AngleFormat format, int id, double radians) {
@@ -183,19 +155,11 @@ void CPlaneTriangleDlg::WriteAngle(AngleFormat format, int id, double radians) {
     MessageBox(kNoFormat, Icon::Warning);
     return;
   }
-  texts_[id] = triangle::AngleText(format, radians);
+  texts_[id] = AngleText(format, radians);
 }
 
 void CPlaneTriangleDlg::WriteSide(int id, double value) {
-  texts_[id] = triangle::SideText(value);
-}
-
-AngleFormat CPlaneTriangleDlg::BeginPress(int button) {
-  UpdateData(true);
-  const AngleFormat format = CheckedFormat(kDecimal, kSexagesimal, kRadians);
-  // Enter repeats the last computation, even one that failed.
-  SetDefID(button);
-  return format;
+  texts_[id] = SideText(value);
 }
 
 void CPlaneTriangleDlg::OnAngleSideSide() {
@@ -282,11 +246,6 @@ void CPlaneTriangleDlg::OnSideSideAngle(int button) {
   WriteAngle(format, kResultAngleB, r->second);
   WriteAngle(format, kResultAngleC, r->third);
   GotoDlgCtrl(button);
-  UpdateData(false);
-}
-
-void CPlaneTriangleDlg::OnClear() {
-  for (auto& [id, text] : texts_) text.clear();
   UpdateData(false);
 }
 

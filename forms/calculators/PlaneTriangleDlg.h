@@ -1,6 +1,5 @@
 // Resolution of a plane triangle from three of its six parts.
 #pragma once
-#include <map>
 #include <string>
 
 #include "TriangleDlg.h"
@@ -22,15 +21,8 @@ class CPlaneTriangleDlg : public CTriangleDlg {
   void WriteAngle(triangle::AngleFormat format, int id, double radians);
   void WriteSide(int id, double value);
 
-  // The start of every press: fields read, format taken, the button made
-  // the default one.
-  triangle::AngleFormat BeginPress(int button);
-
   void OnAngleSideSide();
   void OnSideAngleAngle();
   void OnThreeSides();
   void OnSideSideAngle(int button);
-  void OnClear();
-
-  std::map<int, std::string> texts_;
 };

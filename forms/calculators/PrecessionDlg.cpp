@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "HintTexts.h"
+#include "TableTexts.h"
 #include "Astronomy.h"
 #include "Equatorial2HorizontalDlg.h"
 #include "Precession.h"
@@ -87,6 +88,22 @@ FormTemplate MakeForm() {
       {kFinalEquinox, kHintDate},
   };
   t.topic = "Precession";
+  t.table = {
+      {{kInitialEpoch, "epoque", kTableDateEpoch},
+       {kRightAscension, "ad", kTableRightAscension},
+       {kDeclination, "decl", kTableDeclination},
+       {kMotionRightAscension, "mp_ad", "±s.ssss par an"},
+       {kMotionDeclination, "mp_decl", "±s.sss par an"},
+       {kFinalEpoch, "epoque_finale", kTableDate},
+       {kFinalEquinox, "equinoxe", kTableDateEpoch}},
+      {},
+      {{kResultRightAscension, "res_ad", "ascension droite finale"},
+       {kResultDeclination, "res_decl", "déclinaison finale"}},
+      {{kCompute, "calcul"}},
+  };
+  t.example = SetStep(kRightAscension, "12:0:0") + SetStep(kDeclination, "30:0:0") +
+              SetStep(kMotionRightAscension, "0") + SetStep(kMotionDeclination, "0") +
+              SetStep(kFinalEquinox, "J2050") + ClickStep(kCompute);
   return t;
 }
 

@@ -1,6 +1,7 @@
 #include "SiderealTimeDlg.h"
 
 #include "HintTexts.h"
+#include "TableTexts.h"
 #include "Astronomy.h"
 #include "SiteFile.h"
 #include "Angles.h"
@@ -45,6 +46,16 @@ FormTemplate MakeForm() {
       {kLongitude, kHintLongitude},
   };
   t.topic = "SiderealTime";
+  t.table = {
+      {{kDate, "date", kTableDate},
+       {kTime, "heure", kTableTime},
+       {kLongitude, "longitude", kTableLongitude}},
+      {},
+      {{kResult, "temps_sideral", "temps sidéral local"}},
+      {{kCompute, "calcul"}},
+  };
+  t.example = SetStep(kDate, "01/01/2000") + SetStep(kTime, "12:00:00") +
+              SetStep(kLongitude, "-2:30:0") + ClickStep(kCompute);
   return t;
 }
 

@@ -2,45 +2,19 @@
 
 #include "HintTexts.h"
 #include "Angles.h"
-#include "Parse.h"
 
 using triangle::AngleFormat;
+using namespace triangle_form;
 
 namespace {
 
 enum : int {
-  kSideA = 1095,
-  kSideB = 1096,
-  kSideC = 1097,
-  kAngleA = 1088,
-  kAngleB = 1089,
-  kAngleC = 1090,
-  kResultSideA = 1091,
-  kResultSideB = 1092,
-  kResultSideC = 1093,
-  kResultAngleA = 1098,
-  kResultAngleB = 1099,
-  kResultAngleC = 1100,
-  kDecimal = 1102,
-  kRadians = 1123,
-  kSexagesimal = 1124,
-  kAngleSideSide = 1103,  // (A, b, c) -> (a, B, C)
-  kSideAngleAngle = 1111,  // (a, B, C) -> (A, b, c)
-  kThreeSides = 1112,
   kThreeAngles = 1113,
-  kSideSideAngle1 = 1114,  // (a, b, A), first and second solutions
-  kSideSideAngle2 = 1115,
   kAngleAngleSide1 = 1116,  // (A, B, a), first and second solutions
   kAngleAngleSide2 = 1117,
-  kClear = 1104,
   kComplementary = 1105,
   kHelp = 1118,
 };
-
-const int kFields[] = {kSideA,       kSideB,       kSideC,       kAngleA,
-                       kAngleB,      kAngleC,      kResultSideA, kResultSideB,
-                       kResultSideC, kResultAngleA, kResultAngleB,
-                       kResultAngleC};
 
 const char kNoFormat[] =
     "Précisez le format des données :\ndegrés décimaux, degrés sexagésimaux "
@@ -146,6 +120,16 @@ FormTemplate MakeForm() {
       {kAngleC, kHintTriangleAngle},
   };
   t.topic = "SphericalTriangle";
+  t.table = CTriangleDlg::Columns({{kAngleSideSide, "cas1"},
+                                   {kSideAngleAngle, "cas2"},
+                                   {kThreeSides, "cas3"},
+                                   {kThreeAngles, "cas4"},
+                                   {kSideSideAngle1, "cas5"},
+                                   {kSideSideAngle2, "cas6"},
+                                   {kAngleAngleSide1, "cas7"},
+                                   {kAngleAngleSide2, "cas8"}});
+  t.example = ClickStep(kDecimal) + SetStep(kAngleA, "40") + SetStep(kSideB, "50") +
+              SetStep(kSideC, "70") + ClickStep(kAngleSideSide);
   return t;
 }
 
@@ -153,7 +137,6 @@ FormTemplate MakeForm() {
 
 CSphericalTriangleDlg::CSphericalTriangleDlg(CDialog* owner)
     : CTriangleDlg(Form(), owner) {
-  for (int id : kFields) BindText(id, texts_[id]);
   OnButton(kAngleSideSide, [this] { OnAngleSideSide(); });
   OnButton(kSideAngleAngle, [this] { OnSideAngleAngle(); });
   OnButton(kThreeSides, [this] { OnThreeSides(); });
@@ -162,7 +145,6 @@ CSphericalTriangleDlg::CSphericalTriangleDlg(CDialog* owner)
   OnButton(kSideSideAngle2, [this] { OnSideSideAngle(kSideSideAngle2); });
   OnButton(kAngleAngleSide1, [this] { OnAngleAngleSide(kAngleAngleSide1); });
   OnButton(kAngleAngleSide2, [this] { OnAngleAngleSide(kAngleAngleSide2); });
-  OnButton(kClear, [this] { OnClear(); });
   OnButton(kComplementary, [this] { OnComplementary(); });
 }
 
@@ -178,34 +160,24 @@ bool CSphericalTriangleDlg::ReadThreeAngles(
     MessageBox(kNoFormat, Icon::Warning);
     return false;
   }
-  for (std::size_t k = 0; k < 3; ++k) {
-    double value = 0.0;
-    if (!ReadInFormat(format, *texts[k], ids[k], value)) return false;
-    bool radians = format == AngleFormat::Radians;
-    if (!triangle::ArcInRange(format, value)) {
-      MessageBox(radians ? kRadianRange : kDegreeRange, Icon::Error);
-      // Only in decimal degrees does the focus go back to the field.
-      if (format == AngleFormat::DecimalDegrees) GotoDlgCtrl(ids[k]);
-      return false;
-    }
-    values[k] = triangle::ToRadians(format, value);
-  }
+  // Out of range, only in decimal degrees does the focus go back to the
+  // field.
+  static const AngleRange kArc = {triangle::ArcInRange, kDegreeRange, kRadianRange, false};
+  for (std::size_t k = 0; k < 3; ++k)
+    if (!ReadAngleField(format, *texts[k], ids[k], kArc, values[k])) return false;
   return true;
 }
 
 std::array<std::string, 3> CSphericalTriangleDlg::WriteThreeAngles(
     AngleFormat format, const Values& values) const {
-  return {triangle::AngleText(format, values[0]),
-          triangle::AngleText(format, values[1]),
-          triangle::AngleText(format, values[2])};
+  return {AngleText(format, values[0]),
+          AngleText(format, values[1]),
+          AngleText(format, values[2])};
 }
 
 bool CSphericalTriangleDlg::BeginPress(int button, const Ids& ids,
                                        AngleFormat& format, Values& values) {
-  UpdateData(true);
-  format = CheckedFormat(kDecimal, kSexagesimal, kRadians);
-  // Enter repeats the last computation, even one that failed.
-  SetDefID(button);
+  format = CTriangleDlg::BeginPress(button);
   return ReadThreeAngles(format, {&texts_[ids[0]], &texts_[ids[1]], &texts_[ids[2]]},
                          ids, values);
 }
@@ -338,11 +310,6 @@ void CSphericalTriangleDlg::OnAngleAngleSide(int button) {
   const Ids out = {kResultSideB, kResultSideC, kResultAngleC};
   PutChosen(format, out, s, button == kAngleAngleSide2, kSingleAAS, kNoTriangleAAS);
   GotoDlgCtrl(IDOK);
-  UpdateData(false);
-}
-
-void CSphericalTriangleDlg::OnClear() {
-  for (auto& [id, text] : texts_) text.clear();
   UpdateData(false);
 }
 

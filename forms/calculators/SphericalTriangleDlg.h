@@ -1,7 +1,6 @@
 // Resolution of a spherical triangle from three of its six parts.
 #pragma once
 #include <array>
-#include <map>
 #include <string>
 
 #include "TriangleDlg.h"
@@ -45,8 +44,5 @@ class CSphericalTriangleDlg : public CTriangleDlg {
   void OnThreeAngles();
   void OnSideSideAngle(int button);
   void OnAngleAngleSide(int button);
-  void OnClear();
   void OnComplementary();
-
-  std::map<int, std::string> texts_;
 };

@@ -1,15 +1,13 @@
 #include "ZeroExtremumDlg.h"
 
 #include "HintTexts.h"
+#include "TableTexts.h"
 #include "Lagrange.h"
-#include "Angles.h"
 #include "Calendar.h"
-#include "Parse.h"
 
 namespace {
 
 enum : int {
-  kPoints = 1023,
   kDecimal = 1076,
   kDegrees = 1077,
   kHours = 1078,
@@ -23,8 +21,10 @@ enum : int {
 };
 
 const int kValueIds[5] = {1072, 1073, 1074, 1075, 1071};
-int DateId(int r) { return 1000 + 4 * r; }
-int TimeId(int r) { return 1001 + 4 * r; }
+int ValueId(int r) { return kValueIds[r]; }
+int (*const DateId)(int) = CPointTableDlg::DateId;
+int (*const TimeId)(int) = CPointTableDlg::TimeId;
+constexpr int kPoints = CPointTableDlg::kPoints;
 
 FormTemplate MakeForm() {
   FormTemplate t;
@@ -73,6 +73,19 @@ FormTemplate MakeForm() {
   }
   t.hints.push_back({kPoints, kHintPoints});
   t.topic = "ZeroExtremum";
+  t.table.inputs = CPointTableDlg::RowColumns(ValueId, "f");
+  t.table.inputs.push_back({kPoints, "points", "2 à 5"});
+  t.table.groups = {{kDecimal, "format", "format de la fonction",
+                     {{kDecimal, "decimal"}, {kDegrees, "degres"}, {kHours, "heures"}}}};
+  t.table.results = {{kResultDate, "res_date", "date"},
+                     {kResultTime, "res_heure", "heure"},
+                     {kResultValue, "res_fonction", "valeur de la fonction"}};
+  t.table.buttons = {{kZero, "zero"}, {kExtremum, "extremum"}, {kInitialise, "initialisation"}};
+  t.example = SetStep(DateId(0), "1/1/2000") + SetStep(TimeId(0), "12:0:0") +
+              SetStep(ValueId(0), "0") + SetStep(DateId(1), "2/1/2000") +
+              SetStep(TimeId(1), "12:0:0") + SetStep(ValueId(1), "1") +
+              SetStep(DateId(2), "3/1/2000") + SetStep(TimeId(2), "12:0:0") +
+              SetStep(ValueId(2), "0") + ClickStep(kDecimal) + ClickStep(kExtremum);
   return t;
 }
 
@@ -96,17 +109,11 @@ const char kNoExtremum[] =
 
 }  // namespace
 
-CZeroExtremumDlg::CZeroExtremumDlg(CDialog* owner) : CDialog(Form(), owner) {
-  for (int r = 0; r < 5; ++r) {
-    time_[r] = "0:0:0";
-    BindText(DateId(r), date_[r]);
-    BindText(TimeId(r), time_[r]);
-    BindText(kValueIds[r], value_[r]);
-  }
+CZeroExtremumDlg::CZeroExtremumDlg(CDialog* owner) : CPointTableDlg(Form(), owner) {
+  for (int r = 0; r < 5; ++r) BindText(ValueId(r), value_[r]);
   BindText(kResultDate, resultDate_);
   BindText(kResultTime, resultTime_);
   BindText(kResultValue, resultValue_);
-  BindNumber(kPoints, points_);
   OnButton(kInitialise, [this] { ReadPoints(); });
   OnButton(kZero, [this] { OnZero(); });
   OnButton(kExtremum, [this] { OnExtremum(); });
@@ -118,19 +125,10 @@ const FormTemplate& CZeroExtremumDlg::Form() {
 }
 
 bool CZeroExtremumDlg::ReadPoints() {
-  // A bad number of points has been reported by the layer; reading goes on
-  // with the number held before.
-  UpdateData(true);
-  const int n = points_;
-  if (!ReadPointMoments(n, kPoints, date_, time_, DateId, TimeId, x_)) return false;
+  if (!ReadMoments()) return false;
   format_ = GetCheckedRadioButton(kDecimal, kHours);
-  if (format_ == 0) {
-    MessageBox(kNoFormat, Icon::Warning);
-    return false;
-  }
-  return ReadPointValues(format_ == kDecimal, value_, n,
-                         [](int r) { return kValueIds[r]; }, kDecimalSyntax,
-                         kSexagesimalSyntax, y_);
+  return ReadValues(kDecimal, kHours, kNoFormat, value_, ValueId, kDecimalSyntax,
+                    kSexagesimalSyntax, y_);
 }
 
 bool CZeroExtremumDlg::FormatMoment(double jd, std::string& date,
@@ -173,12 +171,7 @@ void CZeroExtremumDlg::OnExtremum() {
   if (!FormatMoment(r, date, time)) return;
   resultDate_ = date;
   resultTime_ = time;
-  if (format_ == kDecimal)
-    resultValue_ = Format("%lf", v);
-  else if (format_ == kDegrees)
-    resultValue_ = FormatDegrees(v, 0, 180);
-  else
-    resultValue_ = FormatHours(v, "", 1, 0);
+  resultValue_ = ValueText(CheckedUnit(kDecimal, kDegrees, kHours), v);
   GotoDlgCtrl(kExtremum);
   UpdateData(false);
 }

@@ -3,9 +3,9 @@
 #pragma once
 #include <string>
 
-#include "Dialog.h"
+#include "PointTableDlg.h"
 
-class CZeroExtremumDlg : public CDialog {
+class CZeroExtremumDlg : public CPointTableDlg {
  public:
   explicit CZeroExtremumDlg(CDialog* owner);
   static const FormTemplate& Form();
@@ -20,10 +20,8 @@ class CZeroExtremumDlg : public CDialog {
   // Day the calendar cannot turn into a date.
   bool FormatMoment(double jd, std::string& date, std::string& time);
 
-  std::string date_[5], time_[5], value_[5];
+  std::string value_[5];
   std::string resultDate_, resultTime_, resultValue_;
-  int points_ = 3;
   int format_ = 0;  // checked format button after ReadPoints
-
-  double x_[5] = {}, y_[5] = {};
+  double y_[5] = {};
 };

@@ -70,10 +70,6 @@ int CDialog::DoModal() {
   return platform ? platform->RunModal(*this) : IDCANCEL;
 }
 
-std::string CDialog::OwnerTitle() const {
-  return owner_ ? owner_->Title() : std::string();
-}
-
 void CDialog::Attach(DialogHost* host) { host_ = host; }
 
 void CDialog::OnInitDialog() { UpdateData(false); }
@@ -205,11 +201,15 @@ void CDialog::SetDlgItemText(int id, const std::string& text) {
   if (host_) host_->SetText(id, ShownText(id, text));
 }
 
+RunState& CDialog::State() {
+  Platform* platform = Platform::Current();
+  return platform ? platform->State() : ownState_;
+}
+
 void CDialog::OpenHelpTopic(const std::string& topic) {
   Platform* platform = Platform::Current();
   if (!platform) return;
-  platform->OpenHelp(topic.empty() ? std::string("Zenko.chm")
-                                   : "Zenko.chm::/" + topic + "_frameset.htm");
+  platform->OpenHelp(topic);
 }
 
 bool CDialog::CheckFinite(std::initializer_list<double> values) {

@@ -34,23 +34,39 @@ class DialogHost {
   virtual void End(int result) = 0;
 };
 
+// What the forms keep across their openings for one run of a program, and
+// not beyond it. The host's platform owns it; a fresh one stands for a
+// freshly started program.
+struct RunState {
+  // km/s per unit of the orbital speed form's data; 0.0 until a unit is
+  // chosen.
+  double orbitalSpeedUnit = 0.0;
+};
+
 class Platform {
  public:
   virtual ~Platform() = default;
   // Builds the form's window, attaches it, calls OnInitDialog and runs it
   // modally until it ends; returns the result.
   virtual int RunModal(CDialog& dialog) = 0;
-  // Opens a help address such as "Zenko.chm::/JulianDay_frameset.htm" or
-  // "Zenko.chm"; failures are silent.
-  virtual void OpenHelp(const std::string& address) = 0;
+  // Opens the help at a topic such as "JulianDay", or at its default page
+  // for ""; failures are silent.
+  virtual void OpenHelp(const std::string& topic) = 0;
   // A modal box with one OK button; returns when it is acknowledged. Every
   // box of the forms and of the layer (ShowMessage) arrives here.
   virtual void ShowMessageBox(const std::string& text, Icon icon) = 0;
+
+  // The state of this run, kept until the platform ends or restarts it.
+  RunState& State() { return state_; }
+  void RestartState() { state_ = RunState{}; }
 
   static Platform* Current();
   // Makes platform the current one (nullptr for none); returns the
   // previous one.
   static Platform* Install(Platform* platform);
+
+ private:
+  RunState state_;
 };
 
 // The part every host's RunModal shares: attaches the form to the window
@@ -96,8 +112,6 @@ class CDialog {
   const FormTemplate& Template() const { return form_; }
   CDialog* Owner() const { return owner_; }
   const std::string& Title() const { return form_.title; }
-  // Title of the window this form is shown over; empty without an owner.
-  std::string OwnerTitle() const;
   int GetDefID() const { return defaultButton_; }
   bool IsOpen() const { return host_ != nullptr; }
   // Current text of one of this form's controls (a form reads its owner's
@@ -151,7 +165,11 @@ class CDialog {
   bool IsDlgButtonChecked(int id) const;
   void CheckDlgButton(int id, bool checked);
   void SetDlgItemText(int id, const std::string& text);
-  // Opens "Zenko.chm::/<topic>_frameset.htm", or "Zenko.chm" for "".
+  // The run's state (the current platform's); without a platform, this
+  // opening's own.
+  RunState& State();
+
+  // Opens the help at the topic, or at its default page for "".
   void OpenHelpTopic(const std::string& topic);
 
   // Shared notice for a computed value that is not a finite number: shows
@@ -211,6 +229,7 @@ class CDialog {
   std::vector<std::pair<int, int*>> numbers_;
   std::map<int, std::function<void()>> handlers_;
   NowFieldIds nowFields_;
+  RunState ownState_;
 };
 
 // Forms by template id.

@@ -87,6 +87,50 @@ struct SysMenuEntry {
   std::string text;
 };
 
+// What zenko-batch reads and writes of a form, one column per field: a
+// short name (lower case, ASCII) and what to type or what is printed.
+struct TableField {
+  int id;
+  std::string name;
+  std::string format;
+};
+
+struct TableChoice {
+  int id;  // one radio button
+  std::string name;
+};
+
+// A group of radio buttons, set through one column named after it; the
+// column's id is the id of the group's first button.
+struct TableGroup {
+  int id;
+  std::string name;
+  std::string what;
+  std::vector<TableChoice> choices;
+};
+
+// A button a row of a table may press.
+struct TableButton {
+  int id;
+  std::string name;
+};
+
+// A form as a table: no buttons, the form is not run over tables.
+struct TableColumns {
+  std::vector<TableField> inputs;
+  std::vector<TableGroup> groups;
+  std::vector<TableField> results;   // in screen order
+  std::vector<TableButton> buttons;  // the first is pressed by default
+};
+
+// The lines of a worked example played on a freshly opened form (its
+// picture): "set ID TEXT" types into a field, "click ID" presses a button
+// or checks a radio button.
+inline std::string SetStep(int id, const std::string& text) {
+  return "set " + std::to_string(id) + " " + text + "\n";
+}
+inline std::string ClickStep(int id) { return "click " + std::to_string(id) + "\n"; }
+
 struct FormTemplate {
   int id = 0;
   std::string title;
@@ -96,6 +140,8 @@ struct FormTemplate {
   bool contextHelp = false;      // question-mark button in the title bar
   std::vector<SysMenuEntry> sysMenu;
   std::vector<Hint> hints;       // tooltips of the input fields
+  TableColumns table;            // the form in zenko-batch
+  std::string example;           // worked example (SetStep, ClickStep)
 
   const Hint* FindHint(int controlId) const {
     for (const Hint& h : hints)

@@ -9,7 +9,6 @@
 #include "Dialog.h"
 #include "HeadlessWindow.h"
 #include "Table.h"
-#include "KeplerSpeedDlg.h"
 #include "Report.h"
 
 namespace {
@@ -80,36 +79,36 @@ std::string Trim(const std::string& text) {
 struct InputColumn {
   int id;                          // field, or first radio of a group
   std::string name;                // short name
-  const BatchGroup* group;         // nullptr for a field
+  const TableGroup* group;         // nullptr for a field
   std::string header;              // as written in the header
 };
 
-const BatchGroup* FindGroup(const BatchForm& form, const std::string& key) {
-  for (const BatchGroup& g : form.groups)
+const TableGroup* FindGroup(const BatchForm& form, const std::string& key) {
+  for (const TableGroup& g : form.groups)
     if ((IsNumber(key) && std::stoi(key) == g.id) || FoldName(key) == g.name)
       return &g;
   return nullptr;
 }
 
-const BatchColumn* FindInput(const BatchForm& form, const std::string& key) {
-  for (const BatchColumn& c : form.inputs)
+const TableField* FindInput(const BatchForm& form, const std::string& key) {
+  for (const TableField& c : form.inputs)
     if ((IsNumber(key) && std::stoi(key) == c.id) || FoldName(key) == c.name)
       return &c;
   return nullptr;
 }
 
-std::string ChoiceList(const BatchGroup& g) {
+std::string ChoiceList(const TableGroup& g) {
   std::string list;
-  for (const BatchChoice& c : g.choices) {
+  for (const TableChoice& c : g.choices) {
     if (!list.empty()) list += ", ";
     list += c.name;
   }
   return list;
 }
 
-int ResolveChoice(const BatchGroup& g, const std::string& value) {
+int ResolveChoice(const TableGroup& g, const std::string& value) {
   std::string key = FoldName(Trim(value));
-  for (const BatchChoice& c : g.choices)
+  for (const TableChoice& c : g.choices)
     if (key == c.name || (IsNumber(key) && std::stoi(key) == c.id)) return c.id;
   return 0;
 }
@@ -211,10 +210,10 @@ bool BatchRun::ReadHeader(LineReader& reader) {
   for (const std::string& raw : fields_) {
     std::string key = Trim(raw);
     InputColumn column{0, "", nullptr, raw};
-    if (const BatchColumn* c = FindInput(form_, key)) {
+    if (const TableField* c = FindInput(form_, key)) {
       column.id = c->id;
       column.name = c->name;
-    } else if (const BatchGroup* g = FindGroup(form_, key)) {
+    } else if (const TableGroup* g = FindGroup(form_, key)) {
       column.id = g->id;
       column.name = g->name;
       column.group = g;
@@ -239,7 +238,7 @@ bool BatchRun::ReadHeader(LineReader& reader) {
     AppendField(row_, columns_[i].header, i == 0);
     row_ += ';';
   }
-  for (const BatchColumn& r : form_.results) {
+  for (const TableField& r : form_.results) {
     row_ += useIds_ ? std::to_string(r.id) : std::string(r.name);
     row_ += ';';
   }
@@ -250,7 +249,7 @@ bool BatchRun::ReadHeader(LineReader& reader) {
 
 std::string BatchRun::FieldName(int id) const {
   if (useIds_) return std::to_string(id);
-  for (const BatchColumn& c : form_.inputs)
+  for (const TableField& c : form_.inputs)
     if (c.id == id) return c.name;
   return std::to_string(id);
 }
@@ -294,9 +293,8 @@ void BatchRun::Row(long number, const std::string& line) {
 }
 
 void BatchRun::Compute(const std::vector<std::string>& fields, std::string& message) {
-  // The orbital speed form keeps its unit for the program's whole run; a
-  // row starts as a freshly started program would.
-  if (form_.form == 164) CKeplerSpeedDlg::UnitFactor() = 0.0;
+  // A row starts as a freshly started program would.
+  if (Platform* platform = Platform::Current()) platform->RestartState();
   std::unique_ptr<CDialog> dialog = CreateForm(form_.form, nullptr);
   window_.Reset();
   messages_.clear();
@@ -324,7 +322,7 @@ void BatchRun::Compute(const std::vector<std::string>& fields, std::string& mess
   });
 
   results_.clear();
-  for (const BatchColumn& r : form_.results) results_.push_back(window_.GetText(r.id));
+  for (const TableField& r : form_.results) results_.push_back(window_.GetText(r.id));
   if (!messages_.empty()) {
     message = OneLine(messages_.front());
   } else if (!window_.wrote) {
@@ -375,10 +373,10 @@ const BatchForm* FormArgument(const std::string& text, std::ostream& err) {
 // The button named by --bouton, or 0 after a usage error.
 int ButtonArgument(const BatchForm& form, const std::string& text, std::ostream& err) {
   std::string key = FoldName(Trim(text));
-  for (const BatchButton& b : form.buttons)
+  for (const TableButton& b : form.buttons)
     if (key == b.name || (IsNumber(key) && std::stoi(key) == b.id)) return b.id;
   std::string names;
-  for (const BatchButton& b : form.buttons)
+  for (const TableButton& b : form.buttons)
     names += (names.empty() ? "" : ", ") + std::string(b.name);
   const FormTemplate& tpl = CreateForm(form.form, nullptr)->Template();
   const Control* c = IsNumber(key) ? tpl.Find(std::stoi(key)) : nullptr;
@@ -401,6 +399,57 @@ std::string Pad(const std::string& text, std::size_t width) {
 
 }  // namespace
 
+const std::vector<BatchForm>& BatchForms() {
+  static const std::vector<BatchForm> forms = [] {
+    std::vector<BatchForm> all;
+    for (int id : RegisteredForms()) {
+      std::unique_ptr<CDialog> dialog = CreateForm(id, nullptr);
+      if (!dialog || dialog->Template().table.buttons.empty()) continue;
+      BatchForm form{dialog->Template().table};
+      form.form = id;
+      all.push_back(std::move(form));
+    }
+    return all;
+  }();
+  return forms;
+}
+
+const BatchForm* FindBatchForm(int form) {
+  for (const BatchForm& f : BatchForms())
+    if (f.form == form) return &f;
+  return nullptr;
+}
+
+std::string FoldName(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c >= 'A' && c <= 'Z') {
+      out += static_cast<char>(c - 'A' + 'a');
+    } else if (c == 0xC3 && i + 1 < text.size()) {
+      // Latin-1 letters written as two bytes: C3 80..BF.
+      unsigned char d = static_cast<unsigned char>(text[i + 1]) | 0x20;
+      char base = 0;
+      if (d >= 0xA0 && d <= 0xA5) base = 'a';
+      else if (d == 0xA7) base = 'c';
+      else if (d >= 0xA8 && d <= 0xAB) base = 'e';
+      else if (d >= 0xAC && d <= 0xAF) base = 'i';
+      else if (d >= 0xB2 && d <= 0xB6) base = 'o';
+      else if (d >= 0xB9 && d <= 0xBC) base = 'u';
+      if (base && static_cast<unsigned char>(text[i + 1]) >= 0x80) {
+        out += base;
+        ++i;
+      } else {
+        out += static_cast<char>(c);
+      }
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out;
+}
+
 int RunBatchTable(const BatchForm& form, int button, std::streambuf* in,
                   std::ostream& out, std::ostream& err) {
   BatchRun run(form, button, out, err);
@@ -412,11 +461,11 @@ std::string DescribeBatchForm(const BatchForm& form) {
   const FormTemplate& tpl = dialog->Template();
   std::string text = "Formulaire " + std::to_string(form.form) + " : " + tpl.title + "\n";
   text += "\nColonnes d'entrée (nom ou numéro) :\n";
-  for (const BatchColumn& c : form.inputs)
+  for (const TableField& c : form.inputs)
     text += "  " + Pad(c.name, 15) + Pad(std::to_string(c.id), 6) + c.format + "\n";
-  for (const BatchGroup& g : form.groups) {
+  for (const TableGroup& g : form.groups) {
     text += "  " + Pad(g.name, 15) + Pad(std::to_string(g.id), 6) + g.what + " :\n";
-    for (const BatchChoice& choice : g.choices) {
+    for (const TableChoice& choice : g.choices) {
       const Control* c = tpl.Find(choice.id);
       std::string label = c ? Trim(c->text) : std::string();
       text += "      " + Pad(choice.name, 13) + Pad(std::to_string(choice.id), 6) +
@@ -424,7 +473,7 @@ std::string DescribeBatchForm(const BatchForm& form) {
     }
   }
   text += "\nColonnes de résultat :\n";
-  for (const BatchColumn& c : form.results)
+  for (const TableField& c : form.results)
     text += "  " + Pad(c.name, 15) + Pad(std::to_string(c.id), 6) + c.format + "\n";
   text += "\nBoutons (--bouton) :\n";
   for (std::size_t i = 0; i < form.buttons.size(); ++i) {

@@ -6,7 +6,23 @@
 #include <string>
 #include <vector>
 
-#include "BatchForms.h"
+#include "FormTemplate.h"
+
+// A form zenko-batch runs: its template id and the columns its template
+// gives it.
+struct BatchForm : TableColumns {
+  int form = 0;
+};
+
+// The registered forms whose template names buttons a table may press, by
+// template id.
+const std::vector<BatchForm>& BatchForms();
+// One of them; nullptr for a form batch does not run.
+const BatchForm* FindBatchForm(int form);
+
+// Lower case with the accents of French letters dropped, so that "Équinoxe"
+// names the column "equinoxe".
+std::string FoldName(const std::string& text);
 
 // Exit statuses.
 inline constexpr int kBatchAllComputed = 0;

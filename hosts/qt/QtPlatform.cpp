@@ -510,16 +510,9 @@ int QtPlatform::RunModal(CDialog& dialog) {
   return result;
 }
 
-QString QtPlatform::HelpPage(const std::string& address) {
-  const std::string prefix = "Zenko.chm::/";
-  QString page;
-  if (address == "Zenko.chm") {
-    page = QStringLiteral("index.htm");
-  } else if (address.rfind(prefix, 0) == 0) {
-    page = FromUtf8(address.substr(prefix.size()));
-  } else {
-    return QString();
-  }
+QString QtPlatform::HelpPage(const std::string& topic) {
+  const QString page = topic.empty() ? QStringLiteral("index.htm")
+                                     : FromUtf8(topic) + QStringLiteral("_frameset.htm");
   if (page.contains(QLatin1Char('/')) || page.contains(QLatin1String("..")))
     return QString();
   // Beside the program (the build tree), then where an installation puts
@@ -533,8 +526,8 @@ QString QtPlatform::HelpPage(const std::string& address) {
   return QString();
 }
 
-void QtPlatform::OpenHelp(const std::string& address) {
-  QString page = HelpPage(address);
+void QtPlatform::OpenHelp(const std::string& topic) {
+  QString page = HelpPage(topic);
   if (page.isEmpty()) return;
   if (opener_) {
     opener_(page);

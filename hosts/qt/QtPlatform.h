@@ -59,16 +59,17 @@ class QtPlatform : public Platform {
   QtPlatform();
   ~QtPlatform() override;
   int RunModal(CDialog& dialog) override;
-  void OpenHelp(const std::string& address) override;
+  void OpenHelp(const std::string& topic) override;
   void ShowMessageBox(const std::string& text, Icon icon) override;
   // Replaces the modal message box (tools that must never wait on one).
   void SetMessageShower(std::function<void(const std::string& text, Icon icon)> shower);
 
   // Loads Qt's French translation (once); false when it is not installed.
   static bool LoadQtTranslation();
-  // The help page an address stands for, beside the program; empty when
-  // the page does not exist.
-  static QString HelpPage(const std::string& address);
+  // The help page of a topic ("" for the default page), beside the
+  // program or where an installation puts it; empty when the page does not
+  // exist.
+  static QString HelpPage(const std::string& topic);
   // Replaces the opening of pages in the user's browser (tests).
   void SetHelpOpener(std::function<void(const QString& page)> opener);
   // The windows now open, the top one last.

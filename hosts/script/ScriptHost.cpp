@@ -93,8 +93,10 @@ class ScriptPlatform : public Platform {
   }
 
   int RunModal(CDialog& dialog) override;
-  void OpenHelp(const std::string& address) override {
-    Print("help " + address);
+  // The compiled help's address of the topic.
+  void OpenHelp(const std::string& topic) override {
+    Print(topic.empty() ? std::string("help Zenko.chm")
+                        : "help Zenko.chm::/" + topic + "_frameset.htm");
   }
   void ShowMessageBox(const std::string& text, Icon icon) override {
     Print(std::string("message ") + IconName(icon) + " " + Escape(text));
