@@ -107,17 +107,13 @@ inline void Check(FormWindow& window, int id, bool doubleClick = false) {
   auto* radio = WidgetOf<QRadioButton>(window, id);
   QVERIFY(radio);
   QPoint indicator(8, radio->height() / 2);
-  if (doubleClick) {
-    QTest::mouseDClick(radio, Qt::LeftButton, Qt::NoModifier, indicator);
-  } else {
-    QTest::mouseClick(radio, Qt::LeftButton, Qt::NoModifier, indicator);
-  }
+  if (doubleClick) QTest::mouseDClick(radio, Qt::LeftButton, Qt::NoModifier, indicator);
+  else QTest::mouseClick(radio, Qt::LeftButton, Qt::NoModifier, indicator);
 }
 
 inline QString TextOf(FormWindow& window, int id) {
-  if (auto* edit = WidgetOf<QLineEdit>(window, id)) return edit->text();
-  if (auto* button = WidgetOf<QAbstractButton>(window, id)) return button->text();
-  return QString();
+  auto* edit = WidgetOf<QLineEdit>(window, id);
+  return edit ? edit->text() : QString();
 }
 
 // Every label and frame title of the window, in creation order.
@@ -205,27 +201,16 @@ inline void CheckBuiltFromTable(FormWindow& window) {
     }
     QWidget* w = window.Widget(c.id);
     QVERIFY2(w, qPrintable(QStringLiteral("no widget for id %1").arg(c.id)));
-    switch (c.kind) {
-      case Kind::Button:
-        QVERIFY(qobject_cast<QPushButton*>(w));
-        QCOMPARE(static_cast<QPushButton*>(w)->text(), text);
-        QCOMPARE(static_cast<QPushButton*>(w)->isDefault(), (c.flags & kDefault) != 0);
-        break;
-      case Kind::Radio:
-        QVERIFY(qobject_cast<QRadioButton*>(w));
-        QCOMPARE(static_cast<QRadioButton*>(w)->text(), text);
-        break;
-      case Kind::Edit:
-      case Kind::Number:
-        QVERIFY(qobject_cast<QLineEdit*>(w));
-        QVERIFY(!static_cast<QLineEdit*>(w)->isReadOnly());
-        break;
-      case Kind::Result:
-        QVERIFY(qobject_cast<QLineEdit*>(w));
-        QVERIFY(static_cast<QLineEdit*>(w)->isReadOnly());
-        break;
-      default:
-        break;
+    auto* button = qobject_cast<QAbstractButton*>(w);
+    if (c.kind == Kind::Button || c.kind == Kind::Radio) {
+      QVERIFY(c.kind == Kind::Button ? qobject_cast<QPushButton*>(w) != nullptr
+                                     : qobject_cast<QRadioButton*>(w) != nullptr);
+      QCOMPARE(button->text(), text);
+      if (auto* push = qobject_cast<QPushButton*>(w))
+        QCOMPARE(push->isDefault(), (c.flags & kDefault) != 0);
+    } else if (c.kind == Kind::Edit || c.kind == Kind::Number || c.kind == Kind::Result) {
+      QVERIFY(qobject_cast<QLineEdit*>(w));
+      QCOMPARE(static_cast<QLineEdit*>(w)->isReadOnly(), c.kind == Kind::Result);
     }
   }
 }

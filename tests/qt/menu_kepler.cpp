@@ -1,5 +1,6 @@
 // The real windows of the calculator menu, the about box and the orbital
-// speed form, whose unit lasts across its openings in one run.
+// speed form, whose unit lasts across its openings in one run (the menu's
+// own choices: transcript menu_flows; its widgets: the pictures test).
 #include <QtTest>
 
 #include "CalculatorMenu.h"
@@ -10,20 +11,6 @@ class MenuKeplerTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void menuIsBuiltFromItsTableAndOkAloneDoesNothing() {
-    FormHarness harness;
-    CalculatorMenu menu;
-    bool stillOpen = false;
-    int result = harness.Run(menu, [&](FormWindow& window) {
-      CheckBuiltFromTable(window);
-      QVERIFY(WidgetOf<QPushButton>(window, 1)->isDefault());
-      Press(window, 1);
-      stillOpen = window.isVisible() && harness.Platform().Windows().size() == 1;
-    });
-    QVERIFY(stillOpen);
-    QCOMPARE(result, int(IDCANCEL));  // closed with Escape
-  }
-
   void keplerUnitLastsAcrossOpeningsThroughTheMenu() {
     FormHarness harness;  // a fresh platform: no unit chosen yet
     CalculatorMenu menu;
