@@ -1,7 +1,8 @@
 // The triangle solvers against triangles built from random points (on the
-// sphere, in the plane) by first principles, the existence tests, the
-// choice between two solutions, degenerate data, and the units worked by
-// hand. The worked values are checked through the forms, in tests/scripts.
+// sphere, in the plane) by first principles, the existence tests and the
+// units worked by hand. The worked values, the choice between two
+// solutions and degenerate data are checked through the forms, in
+// tests/scripts (sphere144_decision, sphere144_faults, plane146_faults).
 #include <gtest/gtest.h>
 
 #include <array>
@@ -159,62 +160,6 @@ TEST(SphericalSolvers, ExistenceAndAnglesBeyondPi) {
   ASSERT_TRUE(SolveSphericalThreeAngles(Deg(260), Deg(240), Deg(150), two));
   EXPECT_NEAR(one.first + plain.first, kTwoPi, 1e-10);
   EXPECT_NEAR(two.third + plain.third, kTwoPi, 1e-10);
-}
-
-// Which solutions of an ambiguous case are valid, on data worked by hand
-// (the choice they bring is checked through the form, in tests/scripts).
-TEST(SphericalSolvers, ValidityOfTheTwoSolutions) {
-  const struct { double p, q, r; bool first, second; } ssa[] = {
-      {50, 40, 60, true, true}, {20, 190, 30, false, true}, {20, 350, 30, true, false},
-      {10, 200, 30, false, false}},
-    aas[] = {{60, 50, 70, true, true}, {20, 190, 30, false, true}, {20, 190, 210, true, false},
-             {10, 20, 210, false, false}};
-  TwoSolutions s;
-  for (const auto& c : ssa) {
-    ASSERT_EQ(SolveSphericalSideSideAngle(Deg(c.p), Deg(c.q), Deg(c.r), s), AmbiguousStatus::Ok);
-    EXPECT_TRUE(s.firstValid == c.first && s.secondValid == c.second) << c.p << " " << c.q;
-  }
-  for (const auto& c : aas) {
-    ASSERT_TRUE(SolveSphericalAngleAngleSide(Deg(c.p), Deg(c.q), Deg(c.r), s));
-    EXPECT_TRUE(s.firstValid == c.first && s.secondValid == c.second) << c.p << " " << c.q;
-  }
-  // a = b and A = B: the first solution is 0 / 0, not valid; the second is
-  // the lune: (B, c) = (170, 0), never -0, or (b, c) = (170, 180).
-  ASSERT_EQ(SolveSphericalSideSideAngle(Deg(10), Deg(10), Deg(10), s), AmbiguousStatus::Ok);
-  EXPECT_TRUE(!s.firstValid && s.secondValid);
-  EXPECT_NEAR(s.second.first, Deg(170), 1e-9);
-  EXPECT_TRUE(s.second.second >= 0.0 && s.second.second < 1e-12);
-  ASSERT_TRUE(SolveSphericalAngleAngleSide(Deg(10), Deg(10), Deg(10), s));
-  EXPECT_TRUE(!s.firstValid && s.secondValid);
-  EXPECT_TRUE(Near(s.second, Deg(170), Deg(180), s.second.third, 1e-9));
-}
-
-TEST(Solvers, RoundingAndDegenerateData) {
-  // Cosines rounded just past 1 are clamped: cos 0 sin^2 b + cos^2 b for
-  // b = 22 degrees, sin B sin C - cos B cos C for B + C = 180.
-  Triple r;
-  ASSERT_TRUE(SolveSphericalAngleSideSide(0.0, Deg(22), Deg(22), r));
-  EXPECT_TRUE(r.first == 0.0 && std::isfinite(r.second) && std::isfinite(r.third));
-  r = SolveSphericalSideAngleAngle(0.0, Deg(2.9), Deg(177.1));
-  EXPECT_TRUE(r.first == 0.0 && std::isfinite(r.second) && std::isfinite(r.third));
-  // A flat plane triangle; sides of 0; B + C of the pi constant; 0 / 0 sines.
-  ASSERT_TRUE(SolvePlaneThreeSides(0.1, 0.3, 0.4, r));
-  EXPECT_TRUE(Near(r, 0.0, 0.0, Deg(180), 1e-9) && r.first >= 0.0 && r.second >= 0.0);
-  EXPECT_FALSE(SolvePlaneThreeSides(0, 1, 1, r) || SolvePlaneThreeSides(1, 0, 1, r) ||
-               SolvePlaneThreeSides(0, 0, 0, r));
-  EXPECT_FALSE(SolvePlaneSideAngleAngle(1, kPi / 2, kPi / 2, r));
-  PlaneSolutions s;
-  EXPECT_FALSE(SolvePlaneSideSideAngle(0, 0, Deg(30), s) || SolvePlaneSideSideAngle(0, 1, 0.0, s));
-  EXPECT_EQ(SolvePlaneAngleSideSide(0.0, 0, 0).first, 0.0);
-  for (double b : {0.1, 0.7, 1.3, 1e-5, 12345.678})
-    EXPECT_TRUE(std::isfinite(SolvePlaneAngleSideSide(0.0, b, b * (1 + 1e-15)).first)) << b;
-  // The 3-4-5 right triangle at every scale.
-  for (double scale : {1e200, 1e-200, 1e308 / 8}) {
-    ASSERT_TRUE(SolvePlaneThreeSides(3 * scale, 4 * scale, 5 * scale, r));
-    EXPECT_TRUE(Near(r, std::atan2(3.0, 4.0), std::atan2(4.0, 3.0), kTruePi / 2, 1e-12));
-    EXPECT_NEAR(SolvePlaneAngleSideSide(Deg(90), 3 * scale, 4 * scale).second,
-                std::atan2(3.0, 4.0), 1e-10);
-  }
 }
 
 TEST(TriangleUnits, RoundedDegreeRangesAndComplement) {
