@@ -22,9 +22,9 @@ lintian --fail-on error,warning "$deb" > "$work/lintian.log" 2>&1 ||
 
 # Control fields: version, computed library dependencies and the run-time
 # packages Qt loads by itself.
-[ "$(dpkg-deb -f "$deb" Package)" = zenko ] || fail "package name"
-[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version is not $version"
-[ "$(dpkg-deb -f "$deb" Architecture)" = amd64 ] || fail "architecture"
+for field in Package=zenko Version=$version Architecture=amd64; do
+  [ "$(dpkg-deb -f "$deb" "${field%%=*}")" = "${field#*=}" ] || fail "package field is not $field"
+done
 depends=$(dpkg-deb -f "$deb" Depends)
 for need in libqt6svg6 qt6-translations-l10n libqt6widgets6 libc6 libstdc++6; do
   case ", $depends," in *", $need"[\ ,]*) ;; *) fail "Depends lacks $need: $depends" ;; esac
@@ -93,15 +93,10 @@ fi
 icons=$root/usr/share/icons/hicolor
 [ -f "$icons/scalable/apps/zenko.svg" ] || fail "scalable icon missing"
 for size in 16 32 48 64 128 256; do
-  png=$icons/${size}x$size/apps/zenko.png
-  if [ -f "$png" ]; then
-    # PNG header: width and height, big-endian, at bytes 16 to 23.
-    read -r width height < <(od -An -tu1 -j16 -N8 "$png" |
-      awk '{print $1*16777216+$2*65536+$3*256+$4, $5*16777216+$6*65536+$7*256+$8}')
-    [ "$width $height" = "$size $size" ] || fail "zenko.png at $size px is ${width}x$height"
-  else
-    fail "icon missing at $size px"
-  fi
+  # PNG header: width and height, big-endian, at bytes 16 to 23.
+  found=$(od -An -tu1 -j16 -N8 "$icons/${size}x$size/apps/zenko.png" 2>/dev/null |
+    awk '{print $1*16777216+$2*65536+$3*256+$4 "x" $5*16777216+$6*65536+$7*256+$8}')
+  [ "$found" = "${size}x$size" ] || fail "zenko.png at $size px is '${found:-missing}'"
 done
 
 # Help pages with their pictures, and the empty site file the launcher copies.
