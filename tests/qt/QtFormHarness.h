@@ -18,11 +18,6 @@
 #include "Dialog.h"
 #include "QtPlatform.h"
 
-struct SeenBox {
-  QMessageBox::Icon icon;
-  QString text;
-};
-
 class FormHarness {
  public:
   FormHarness() {
@@ -60,15 +55,16 @@ class FormHarness {
     return form.DoModal();
   }
 
-  // Runs action and accepts every message box it brings, recording each.
-  std::vector<SeenBox> AnswerBoxes(const std::function<void()>& action) {
-    std::vector<SeenBox> seen;
+  // Runs action and accepts every message box it brings, recording the icon
+  // of each.
+  std::vector<QMessageBox::Icon> AnswerBoxes(const std::function<void()>& action) {
+    std::vector<QMessageBox::Icon> seen;
     QTimer timer;
     timer.setInterval(5);
     QObject::connect(&timer, &QTimer::timeout, [&seen] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (!box || !box->isVisible()) return;
-      seen.push_back({box->icon(), box->text()});
+      seen.push_back(box->icon());
       box->button(QMessageBox::Ok)->click();
     });
     timer.start();

@@ -139,20 +139,10 @@ TEST(SphericalSolvers, InvalidSideTriple) {
 
 TEST(SphericalSolvers, ExistenceAndAnglesBeyondPi) {
   Triple r, plain, one, two;
-  TwoSolutions s;
   EXPECT_FALSE(SolveSphericalAngleSideSide(Deg(30), kPi, kPi, r));
   EXPECT_TRUE(SolveSphericalAngleSideSide(Deg(30), Deg(179.9), Deg(200), r));
-  // A flat triple passes the side test, then rounding carries t past 1.
-  EXPECT_EQ(SolveSphericalThreeSides(Deg(1), Deg(1), Deg(2), r), SidesStatus::NoTriangle);
-  EXPECT_EQ(SolveSphericalThreeSides(Deg(50), 0.0, Deg(50), r), SidesStatus::NoTriangle);
-  EXPECT_FALSE(SolveSphericalThreeAngles(Deg(30), Deg(30), Deg(30), r));  // sum < 180
-  EXPECT_EQ(SolveSphericalSideSideAngle(Deg(180), Deg(200), Deg(30), s),
-            AmbiguousStatus::TwoSidesBeyondPi);
-  EXPECT_EQ(SolveSphericalSideSideAngle(Deg(30), Deg(60), Deg(80), s),
-            AmbiguousStatus::NoTriangle);
-  EXPECT_EQ(SolveSphericalSideSideAngle(0.0, 0.0, Deg(30), s), AmbiguousStatus::NoTriangle);
-  EXPECT_FALSE(SolveSphericalAngleAngleSide(Deg(30), Deg(80), Deg(60), s));
-  EXPECT_FALSE(SolveSphericalAngleAngleSide(0.0, Deg(30), 0.0, s));
+  // (The other statuses, each with its message: transcripts sphere144_messages
+  // and sphere144_faults.)
   // One angle beyond 180 turns the side opposite it; two turn the side
   // opposite the third angle.
   ASSERT_TRUE(SolveSphericalThreeAngles(Deg(100), Deg(120), Deg(150), plain));
