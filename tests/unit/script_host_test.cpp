@@ -2,12 +2,11 @@
 // commands (comments, blank lines and texts with blanks are in every
 // transcript; the bytes "site" writes are read back by the forms there).
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <sstream>
 #include <string>
 
+#include "InTempDir.h"
 #include "ScriptHost.h"
 
 namespace {
@@ -24,20 +23,7 @@ ScriptRun RunScript(const std::string& script) {
   return {status, out.str(), err.str()};
 }
 
-// Each test runs in a fresh temporary directory (no site file).
-class ScriptDriver : public ::testing::Test {
- protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/zenko-script-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    std::filesystem::current_path(dir_ = pattern);
-  }
-  void TearDown() override {
-    std::filesystem::current_path(previous_);
-    std::filesystem::remove_all(dir_);
-  }
-  std::filesystem::path previous_ = std::filesystem::current_path(), dir_;
-};
+using ScriptDriver = InTempDir;
 
 TEST_F(ScriptDriver, ErrorsExitWithStatusTwoAndStopTheScript) {
   const char* scripts[] = {

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "Bytes.h"
+#include "InTempDir.h"
 #include "SiteFile.h"
 
 namespace {
@@ -53,18 +54,9 @@ std::string Failed(int error) {
   return "failed " + std::to_string(error) + " " + (fs::current_path() / "Zenko.loc").string();
 }
 
-// Runs each test in a fresh empty directory.
-class SiteFileTest : public ::testing::Test {
+// Each test in a fresh empty directory, with its site file's bytes at hand.
+class SiteFileTest : public InTempDir {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "zenko-site-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    fs::current_path(dir_ = pattern);
-  }
-  void TearDown() override {
-    fs::current_path(previous_);
-    fs::remove_all(dir_);
-  }
   static void Put(const Bytes& bytes) {
     std::ofstream out("Zenko.loc", std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
@@ -73,7 +65,6 @@ class SiteFileTest : public ::testing::Test {
     std::ifstream in(name, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), {});
   }
-  fs::path previous_ = fs::current_path(), dir_;
 };
 
 // Saving rewrites the file where it is, in little-endian order: its mode,
