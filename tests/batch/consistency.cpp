@@ -129,11 +129,8 @@ int main() {
         Row row;
         for (const TableField& c : form.inputs) row.push_back(Value(c.format));
         for (const TableGroup& g : form.groups)
-          row.push_back(Uniform(0, 5) == 0
-                            ? std::string()
-                            : g.choices[static_cast<std::size_t>(
-                                            Uniform(0, static_cast<int>(g.choices.size()) - 1))]
-                                  .name);
+          row.push_back(Uniform(0, 5) == 0 ? std::string()
+                                           : g.choices[std::size_t(Uniform(1, int(g.choices.size())) - 1)].name);
         for (std::size_t i = 0; i < row.size(); ++i) {
           if (i) text += ";";
           AppendField(text, row[i], i == 0);
