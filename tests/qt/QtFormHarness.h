@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <clocale>
 #include <functional>
 #include <vector>
 
@@ -210,3 +211,13 @@ inline void CheckBuiltFromTable(FormWindow& window) {
     }
   }
 }
+
+// A test program's main: the forms print their numbers in the C locale,
+// whatever the application sets from the environment.
+#define ZENKO_QT_TEST_MAIN(TestClass)       \
+  int main(int argc, char** argv) {         \
+    QApplication app(argc, argv);           \
+    std::setlocale(LC_NUMERIC, "C");        \
+    TestClass test;                         \
+    return QTest::qExec(&test, argc, argv); \
+  }

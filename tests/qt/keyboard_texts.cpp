@@ -147,11 +147,6 @@ class KeyboardTextsTest : public QObject {
   }
 };
 
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  std::setlocale(LC_NUMERIC, "C");
-  KeyboardTextsTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+ZENKO_QT_TEST_MAIN(KeyboardTextsTest)
 
 #include "keyboard_texts.moc"

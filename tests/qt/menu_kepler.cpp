@@ -72,11 +72,6 @@ class MenuKeplerTest : public QObject {
   }
 };
 
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  std::setlocale(LC_NUMERIC, "C");
-  MenuKeplerTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+ZENKO_QT_TEST_MAIN(MenuKeplerTest)
 
 #include "menu_kepler.moc"

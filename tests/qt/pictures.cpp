@@ -91,11 +91,6 @@ class PicturesTest : public QObject {
   }
 };
 
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  std::setlocale(LC_NUMERIC, "C");
-  PicturesTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+ZENKO_QT_TEST_MAIN(PicturesTest)
 
 #include "pictures.moc"

@@ -84,11 +84,6 @@ class TriangleFormsTest : public QObject {
   }
 };
 
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  std::setlocale(LC_NUMERIC, "C");
-  TriangleFormsTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+ZENKO_QT_TEST_MAIN(TriangleFormsTest)
 
 #include "triangles.moc"
