@@ -16,12 +16,14 @@
 # modification times back once the build has caught up with them.
 #
 # Usage: scripts/mutate.sh [--root DIR] [--build DIR] [--list FILE]
-#                          [--only N] [--check] [--jobs N] [--timeout S]
+#                          [--only N] [--from N] [--check] [--jobs N]
+#                          [--timeout S]
 #   --root DIR    checkout to mutate (default: this repository)
 #   --build DIR   build directory to use as it is (default: DIR/build-mutants,
 #                 configured on first use, with ccache when installed)
 #   --list FILE   list of faults (default: scripts/mutants.txt)
 #   --only N      only the fault on the Nth entry of the list (from 1)
+#   --from N      the faults from the Nth entry on (to go on after a stop)
 #   --check       only tell whether each fault applies; build nothing
 #   --jobs N      parallel build jobs and tests (default: nproc)
 #   --timeout S   time limit of a test without its own limit (default 60)
@@ -31,6 +33,7 @@ root=$here
 build=""
 list=$here/scripts/mutants.txt
 only=""
+from=1
 check=0
 jobs=$(nproc)
 timeout=60
@@ -40,6 +43,7 @@ while [ $# -gt 0 ]; do
     --build) build=$2; shift 2 ;;
     --list) list=$2; shift 2 ;;
     --only) only=$2; shift 2 ;;
+    --from) from=$2; shift 2 ;;
     --check) check=1; shift ;;
     --jobs) jobs=$2; shift 2 ;;
     --timeout) timeout=$2; shift 2 ;;
@@ -49,7 +53,7 @@ while [ $# -gt 0 ]; do
 done
 [ -f "$list" ] || { echo "mutate.sh: no list $list" >&2; exit 2; }
 [ -n "$build" ] || build=$root/build-mutants
-build=$(mkdir -p "$build" && cd "$build" && pwd)
+[ "$check" -eq 1 ] || build=$(mkdir -p "$build" && cd "$build" && pwd)
 export QT_QPA_PLATFORM=offscreen
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root} CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-true}
 
@@ -135,6 +139,7 @@ while IFS= read -r line || [ -n "$line" ]; do
   case $line in ''|'#'*) continue ;; esac
   n=$((n + 1))
   [ -n "$only" ] && [ "$n" != "$only" ] && continue
+  [ "$n" -lt "$from" ] && continue
   IFS=$'\t' read -r path old new what <<< "$line"
   label=$(printf '%3d  %-44s %s' "$n" "$path" "$what")
   if [ -z "${what:-}" ]; then
