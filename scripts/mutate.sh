@@ -99,11 +99,15 @@ EOF
 
 configure() {
   [ -f "$build/CMakeCache.txt" ] && return 0
-  local launcher=()
-  command -v ccache > /dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  # The flags of the test command's plain build, so that ccache has the
+  # unchanged objects already; lld, when installed, links the many test
+  # programs faster after each fault.
+  local extra=()
+  command -v ccache > /dev/null && extra+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  command -v ld.lld > /dev/null && extra+=(-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld)
   echo "Configuring $build"
-  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENKO_BENCH=OFF \
-    "${launcher[@]}" > "$work/configure.log" 2>&1 ||
+  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENKO_WERROR=ON \
+    -DZENKO_BENCH=OFF "${extra[@]}" > "$work/configure.log" 2>&1 ||
     { cat "$work/configure.log"; exit 2; }
 }
 
