@@ -9,10 +9,11 @@ set -euo pipefail
 packages=(cmake make g++ qt6-base-dev libqt6svg6 qt6-translations-l10n
           libgtest-dev libbenchmark-dev liberfa-dev)
 if [ "${1:-}" != run ]; then
-  # Offscreen Qt tests, the clock test's time zones, fuzzing, the package
-  # and its checks.
-  packages+=(fonts-dejavu-core tzdata clang libclang-rt-14-dev dpkg-dev lintian
-             desktop-file-utils appstream librsvg2-bin groff-base)
+  # Offscreen Qt tests, the clock test's time zones, the sanitizer and
+  # fuzzing build (clang), clang-tidy, the compiler cache and a faster
+  # linker, the package and its checks.
+  packages+=(fonts-dejavu-core tzdata clang libclang-rt-14-dev clang-tidy ccache lld
+             dpkg-dev lintian desktop-file-utils appstream librsvg2-bin groff-base)
 fi
 missing=()
 for package in "${packages[@]}"; do

@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # Runs clang-tidy with the checks of .clang-tidy over the program's own
-# sources (not the tests); exits non-zero on any finding.
+# sources (core/, forms/, hosts/; not the tests); exits non-zero on any
+# finding. The largest files go first, one per process, so that the cores
+# finish together.
 # Usage: scripts/tidy.sh [build directory, default build]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 cmake -S . -B "$build" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON > /dev/null
 tidy=$(command -v clang-tidy || command -v clang-tidy-14)
-ls core/*.cpp forms/*/*.cpp hosts/*/*.cpp |
-  xargs -P"$(nproc)" -n4 "$tidy" -p "$build" --quiet
+# clang-tidy counts the warnings it hid in other people's headers on stderr;
+# only its findings are worth reading.
+ls -S core/*.cpp forms/*/*.cpp hosts/*/*.cpp |
+  xargs -P"$(nproc)" -n1 "$tidy" -p "$build" --quiet 2>&1 |
+  { grep -v -E '^[0-9]+ warnings? generated\.$|^Suppressed [0-9]+ warnings|^Use -header-filter|^Use -system-headers' || true; }

@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto& forms = BatchForms();
   const BatchForm& form = forms[data[0] % forms.size()];
   int button = data[1] % (form.buttons.size() + 1);
-  int buttonId = button == 0 ? 0 : form.buttons[button - 1].id;
+  int buttonId = button == 0 ? 0 : form.buttons[static_cast<std::size_t>(button - 1)].id;
   std::string table(reinterpret_cast<const char*>(data + 2), size - 2);
   if (data[1] & 0x80) {
     std::ofstream site("Zenko.loc", std::ios::binary | std::ios::trunc);
