@@ -2,6 +2,7 @@
 // every result field (the transcripts *_negative_zero show it on the forms).
 #include <gtest/gtest.h>
 
+#include "GeocCoordDlg.h"
 #include "Printf.h"
 
 namespace {
@@ -17,6 +18,13 @@ TEST(WithoutNegativeZero, OnlyTextsWhoseDigitsAreAllZeros) {
       {"-10,00000", "-10,00000"}, {"", ""}, {"-", "-"}, {"-nan", "-nan"}, {"12:00:00", "12:00:00"},
   };
   for (const auto& [in, out] : cases) EXPECT_EQ(WithoutNegativeZero(in), out) << in;
+}
+
+// The geocentric form prints rho sin phi' of a site on the equator itself,
+// outside any result field: a tiny negative value shows no sign either.
+TEST(WithoutNegativeZero, EarthRadiiPrintedByTheGeocentricForm) {
+  EXPECT_EQ(FormatEarthRadii(-1e-9), "0.000000 a");
+  EXPECT_EQ(FormatEarthRadii(-0.0000006), "-0.000001 a");
 }
 
 }  // namespace
