@@ -4,6 +4,13 @@
 #include "Printf.h"
 #include "TableTexts.h"
 
+namespace {
+const char kPointCount[] = "Entrez un nombre de points compris entre 2 et 5.";
+const char kDuplicateMoment[] =
+    "Étourdi ! Vous avez entré deux fois les mêmes\ndates et heures, en "
+    "positions %d et %d .";
+}  // namespace
+
 CPointTableDlg::CPointTableDlg(const FormTemplate& form, CDialog* owner)
     : CDialog(form, owner) {
   for (int r = 0; r < 5; ++r) {
@@ -28,7 +35,23 @@ std::vector<TableField> CPointTableDlg::RowColumns(int (*valueId)(int),
 
 bool CPointTableDlg::ReadMoments() {
   UpdateData(true);
-  return ReadPointMoments(points_, kPoints, date_, time_, DateId, TimeId, x_);
+  const int n = points_;
+  if (n < 2 || n > 5) {
+    MessageBox(kPointCount, Icon::Warning);
+    GotoDlgCtrl(kPoints);
+    return false;
+  }
+  for (int r = 0; r < n; ++r)
+    if (!ReadDateAndTime(date_[r], time_[r], DateId(r), TimeId(r), x_[r])) return false;
+  for (int i = 1; i < n; ++i) {
+    for (int j = 0; j < i; ++j) {
+      if (x_[i] - x_[j] == 0) {
+        MessageBox(Format(kDuplicateMoment, j + 1, i + 1), Icon::Warning);
+        return false;
+      }
+    }
+  }
+  return true;
 }
 
 bool CPointTableDlg::ReadValues(int decimal, int hours, const std::string& noFormat,
@@ -40,8 +63,15 @@ bool CPointTableDlg::ReadValues(int decimal, int hours, const std::string& noFor
     MessageBox(noFormat, Icon::Warning);
     return false;
   }
-  return ReadPointValues(checked == decimal, texts, points_, valueId, decimalSyntax,
-                         sexagesimalSyntax, values);
+  const DecimalRule decimalRule = {decimalSyntax.c_str()};
+  const SexagesimalRule sexagesimalRule = {sexagesimalSyntax.c_str(), 0.0, nullptr};
+  for (int r = 0; r < points_; ++r) {
+    const bool ok = checked == decimal
+                        ? ReadDecimalField(texts[r], valueId(r), decimalRule, values[r])
+                        : ReadSexagesimalField(texts[r], valueId(r), sexagesimalRule, values[r]);
+    if (!ok) return false;
+  }
+  return true;
 }
 
 CPointTableDlg::Unit CPointTableDlg::CheckedUnit(int decimal, int degrees,

@@ -12,11 +12,6 @@ Platform*& CurrentPlatform() {
   static Platform* platform = nullptr;
   return platform;
 }
-
-const char kPointCount[] = "Entrez un nombre de points compris entre 2 et 5.";
-const char kDuplicateMoment[] =
-    "Étourdi ! Vous avez entré deux fois les mêmes\ndates et heures, en "
-    "positions %d et %d .";
 }  // namespace
 
 const SexagesimalRule kLongitudeRule = {
@@ -277,44 +272,6 @@ bool CDialog::CheckJulianDayForDate(double jd) {
         "grand.",
         Icon::Warning);
     return false;
-  }
-  return true;
-}
-
-bool CDialog::ReadPointMoments(int n, int pointsId, const std::string* dates,
-                               const std::string* times, int (*dateId)(int),
-                               int (*timeId)(int), double* x) {
-  if (n < 2 || n > 5) {
-    MessageBox(kPointCount, Icon::Warning);
-    GotoDlgCtrl(pointsId);
-    return false;
-  }
-  for (int r = 0; r < n; ++r) {
-    if (!ReadDateAndTime(dates[r], times[r], dateId(r), timeId(r), x[r])) return false;
-  }
-  for (int i = 1; i < n; ++i) {
-    for (int j = 0; j < i; ++j) {
-      if (x[i] - x[j] == 0) {
-        MessageBox(Format(kDuplicateMoment, j + 1, i + 1), Icon::Warning);
-        return false;
-      }
-    }
-  }
-  return true;
-}
-
-bool CDialog::ReadPointValues(bool decimal, const std::string* texts, int n,
-                              const std::function<int(int)>& fieldId,
-                              const std::string& decimalSyntax,
-                              const std::string& sexagesimalSyntax,
-                              double* values) {
-  const DecimalRule decimalRule = {decimalSyntax.c_str()};
-  const SexagesimalRule sexagesimalRule = {sexagesimalSyntax.c_str(), 0.0, nullptr};
-  for (int r = 0; r < n; ++r) {
-    const bool ok =
-        decimal ? ReadDecimalField(texts[r], fieldId(r), decimalRule, values[r])
-                : ReadSexagesimalField(texts[r], fieldId(r), sexagesimalRule, values[r]);
-    if (!ok) return false;
   }
   return true;
 }

@@ -202,21 +202,6 @@ class CDialog {
   // caller decides on the focus).
   bool CheckJulianDayForDate(double jd);
 
-  // The table of points of the interpolation forms. Checks the number of
-  // points (2 to 5; otherwise the message and the focus on pointsId), reads
-  // the first n dates and times as Julian Days into x, and refuses two
-  // equal moments, naming their rows. False after a failure.
-  bool ReadPointMoments(int n, int pointsId, const std::string* dates,
-                        const std::string* times, int (*dateId)(int),
-                        int (*timeId)(int), double* x);
-  // Reads the first n values of a column, decimal or sexagesimal; a syntax
-  // error shows the matching message; any failure focuses the row's field
-  // (fieldId(row)) and returns false.
-  bool ReadPointValues(bool decimal, const std::string* texts, int n,
-                       const std::function<int(int)>& fieldId,
-                       const std::string& decimalSyntax,
-                       const std::string& sexagesimalSyntax, double* values);
-
  private:
   // The text a control is given: a result loses the sign of a negative zero.
   std::string ShownText(int id, const std::string& text) const;
