@@ -45,8 +45,3 @@ QImage FormSnapshot::Render() {
   window_->hide();
   return image;
 }
-
-std::string WorkedExample(int id) {
-  std::unique_ptr<CDialog> form = CreateForm(id, nullptr);
-  return form ? form->Template().example : std::string();
-}

@@ -18,12 +18,11 @@ class FormSnapshot {
   FormWindow& Window() { return *window_; }
   // Plays lines "set ID TEXT" and "click ID" (the driver's syntax).
   void Play(const std::string& script);
+  // Plays the worked example the form's template gives for its picture.
+  void PlayExample() { Play(form_ ? form_->Template().example : std::string()); }
   QImage Render();
 
  private:
   std::unique_ptr<CDialog> form_;
   std::unique_ptr<FormWindow> window_;
 };
-
-// The worked example shown in each form's picture ("" for none).
-std::string WorkedExample(int templateId);

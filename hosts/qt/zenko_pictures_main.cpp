@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
   auto picture = [&dir, &written](int id, const char* prefix) {
     FormSnapshot snapshot(id);
     if (!snapshot.valid()) return true;
-    snapshot.Play(WorkedExample(id));
+    snapshot.PlayExample();
     QString path = dir.filePath(QStringLiteral("%1%2.png").arg(QLatin1String(prefix)).arg(id));
     if (!snapshot.Render().save(path)) {
       std::fprintf(stderr, "cannot write %s\n", qPrintable(path));

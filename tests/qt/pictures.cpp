@@ -22,7 +22,7 @@ class PicturesTest : public QObject {
       FormSnapshot snapshot(id);
       QVERIFY(snapshot.valid());
       CheckBuiltFromTable(snapshot.Window());
-      snapshot.Play(WorkedExample(id));
+      snapshot.PlayExample();
       QImage image = snapshot.Render();
       QVERIFY(!image.isNull());
       FormWindow& window = snapshot.Window();
