@@ -1,8 +1,10 @@
 // The site file on a real file in a temporary directory: its bytes, the
 // statuses of its failures (pipes, devices and directories refused without
-// waiting, a file-size limit, a full disk, a read-only file), and the bits
-// it keeps.
+// waiting, a file-size limit, a full disk, a read-only file, a lock kept by
+// another program), the bits it keeps, and saves from two programs at once.
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -10,6 +12,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cmath>
 #include <csignal>
 #include <filesystem>
@@ -115,12 +118,15 @@ TEST(SiteValueText, RoundedFoldedColonForm) {
   EXPECT_EQ(texts, "2:30:0 -0:30:0 48:48:0 140:0:0 100:0:0 -180:0:0     ");
 }
 
-// Runs body in a child process with a time limit and gives back what it
-// returned, "(no answer in time)" when the limit ended it, or the signal
-// that ended it otherwise.
-std::string InChild(const std::function<std::string()>& body, unsigned seconds = 5) {
+// A child process running body with a time limit, and the pipe that
+// brings back what it returned.
+struct Child {
+  pid_t pid;
+  int answer;
+};
+Child Start(const std::function<std::string()>& body, unsigned seconds = 5) {
   int channel[2];
-  if (pipe(channel) != 0) return "(no pipe)";
+  if (pipe(channel) != 0) return {-1, -1};
   pid_t child = fork();
   if (child == 0) {
     alarm(seconds);
@@ -128,16 +134,27 @@ std::string InChild(const std::function<std::string()>& body, unsigned seconds =
     _exit(write(channel[1], answer.data(), answer.size()) < 0);
   }
   close(channel[1]);
+  return {child, channel[0]};
+}
+
+// What the child returned, "(no answer in time)" when the limit ended it,
+// or the signal that ended it otherwise.
+std::string Answer(Child child) {
+  if (child.answer < 0) return "(no pipe)";
   std::string answer;
   char buffer[4096];
-  for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;)
+  for (ssize_t n; (n = read(child.answer, buffer, sizeof buffer)) > 0;)
     answer.append(buffer, static_cast<std::size_t>(n));
-  close(channel[0]);
+  close(child.answer);
   int status = 0;
-  if (child < 0 || waitpid(child, &status, 0) != child) return "(no child)";
+  if (child.pid < 0 || waitpid(child.pid, &status, 0) != child.pid) return "(no child)";
   if (WIFSIGNALED(status) && WTERMSIG(status) == SIGALRM) return "(no answer in time)";
   if (WIFSIGNALED(status)) answer += "(killed by signal " + std::to_string(WTERMSIG(status)) + ")";
   return answer;
+}
+
+std::string InChild(const std::function<std::string()>& body, unsigned seconds = 5) {
+  return Answer(Start(body, seconds));
 }
 
 // A pipe, a device or a directory named Zenko.loc is refused at once, and
@@ -240,6 +257,51 @@ TEST_F(SiteFileTest, KeptCoordinatesAreTheFilesOwnBytes) {
   std::fill(start.begin(), start.begin() + 8, 0);
   EXPECT_EQ(Get(), Bytes(start.begin(), start.begin() + 16));
   EXPECT_EQ(shortLon.value, 0.0);
+}
+
+// Two programs save at the same moment, each its own coordinate, keeping
+// the other one as the file holds it. Each save must see the other's last
+// save and leave its own: before each save the file holds the coordinate
+// as this program last saved it, never an older value written back.
+TEST_F(SiteFileTest, ConcurrentSavesNeverWriteBackAnOldValue) {
+  Put(Bytes(16, 0));
+  constexpr int kSaves = 3000;
+  auto saver = [](bool longitude) {
+    return [longitude] {
+      int stale = 0;
+      for (int i = 1; i <= kSaves; ++i) {
+        double lon = 0, lat = 0;
+        if (ReadSiteFile(lon, lat).status != SiteFileStatus::Ok) return std::string("read failed");
+        stale += (longitude ? lon : lat) != i - 1;
+        SiteCoordinate mine{double(i), false}, other{0.0, true};
+        SiteFileResult saved = longitude ? WriteSiteFile(mine, other) : WriteSiteFile(other, mine);
+        if (saved.status != SiteFileStatus::Ok) return Said(saved);
+      }
+      return std::to_string(stale) + " stale";
+    };
+  };
+  Child west = Start(saver(true), 8), north = Start(saver(false), 8);
+  EXPECT_EQ(Answer(west), "0 stale");
+  EXPECT_EQ(Answer(north), "0 stale");
+  EXPECT_EQ(ReadBack(), Read("ok", kSaves, kSaves));
+}
+
+// A lock that another program keeps is waited for about two seconds, then
+// refused like a file without permission: nothing read, nothing written.
+TEST_F(SiteFileTest, LockKeptByAnotherProgramIsRefusedAfterTwoSeconds) {
+  Put(kFixture);
+  int other = open("Zenko.loc", O_RDONLY);
+  ASSERT_TRUE(other >= 0 && flock(other, LOCK_EX) == 0);
+  Child reader = Start([] { return std::get<0>(ReadBack()); });
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(Said(WriteSiteFile(1.0, 2.0)), NotOpened(EACCES));
+  const auto waited = std::chrono::steady_clock::now() - start;
+  EXPECT_EQ(Answer(reader), NotOpened(EACCES));
+  EXPECT_GE(waited, std::chrono::milliseconds(1900));
+  EXPECT_LT(waited, std::chrono::milliseconds(3000));
+  EXPECT_EQ(Get(), kFixture);
+  close(other);
+  EXPECT_EQ(ReadBack(), Read("ok", -2.5, 48.8));
 }
 
 }  // namespace
