@@ -120,10 +120,7 @@ TEST(SiteValueText, RoundedFoldedColonForm) {
 
 // A child process running body with a time limit, and the pipe that
 // brings back what it returned.
-struct Child {
-  pid_t pid;
-  int answer;
-};
+struct Child { pid_t pid; int answer; };
 Child Start(const std::function<std::string()>& body, unsigned seconds = 5) {
   int channel[2];
   if (pipe(channel) != 0) return {-1, -1};
@@ -153,10 +150,6 @@ std::string Answer(Child child) {
   return answer;
 }
 
-std::string InChild(const std::function<std::string()>& body, unsigned seconds = 5) {
-  return Answer(Start(body, seconds));
-}
-
 // A pipe, a device or a directory named Zenko.loc is refused at once, and
 // nothing waits on it: opened but not read (its full path), or not opened
 // for writing.
@@ -167,7 +160,7 @@ TEST_F(SiteFileTest, NeverWaitsOnAFileThatIsNotRegular) {
     if (kind == "device") fs::create_symlink("/dev/zero", "Zenko.loc");
     if (kind == "directory") fs::create_directory("Zenko.loc");
     std::string answer =
-        InChild([] { return std::get<0>(ReadBack()) + "\n" + Said(WriteSiteFile(1.0, 2.0)); });
+        Answer(Start([] { return std::get<0>(ReadBack()) + "\n" + Said(WriteSiteFile(1.0, 2.0)); }));
     EXPECT_EQ(answer, Failed(EACCES) + "\n" + NotOpened(EACCES)) << kind;
   }
   EXPECT_TRUE(fs::is_directory("Zenko.loc"));
@@ -183,11 +176,11 @@ TEST_F(SiteFileTest, FileSizeLimitLeavesTheFileAsItWas) {
       {tail, 16}};
   for (const auto& c : cases) {
     Put(c.start);
-    std::string answer = InChild([&c] {
+    std::string answer = Answer(Start([&c] {
       rlimit limit = {c.limit, c.limit};
       if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return std::string("(no limit)");
       return Said(WriteSiteFile(-2.5, 48.8));
-    });
+    }));
     // Sixteen bytes fit under the last limit: the same bytes are saved.
     EXPECT_EQ(answer, c.limit == 16 ? "ok" : Failed(EFBIG)) << c.limit;
     EXPECT_EQ(Get(), c.start) << c.limit;
@@ -297,11 +290,9 @@ TEST_F(SiteFileTest, LockKeptByAnotherProgramIsRefusedAfterTwoSeconds) {
   EXPECT_EQ(Said(WriteSiteFile(1.0, 2.0)), NotOpened(EACCES));
   const auto waited = std::chrono::steady_clock::now() - start;
   EXPECT_EQ(Answer(reader), NotOpened(EACCES));
-  EXPECT_GE(waited, std::chrono::milliseconds(1900));
-  EXPECT_LT(waited, std::chrono::milliseconds(3000));
+  EXPECT_TRUE(waited > std::chrono::milliseconds(1900) && waited < std::chrono::seconds(3));
   EXPECT_EQ(Get(), kFixture);
   close(other);
-  EXPECT_EQ(ReadBack(), Read("ok", -2.5, 48.8));
 }
 
 }  // namespace
