@@ -4,8 +4,9 @@
 # opens, with its frames and pictures), the desktop entry and its icon, and
 # that the installed program starts. (The empty site file: launcher_check.sh,
 # which copies it.)
+# Usage: install_check.sh BUILD_DIR VERSION
 set -u
-build=$1
+build=$1 version=$2
 prefix=$(mktemp -d)
 work=$(mktemp -d)
 trap 'rm -rf "$prefix" "$work"' EXIT
@@ -53,11 +54,16 @@ else
   fail "no desktop entry"
 fi
 
-# The installed program starts and keeps its menu open until it is stopped.
-(cd "$work" && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+# The installed program starts and keeps its menu open until it is stopped
+# (with a home of its own: it makes the user's site file there).
+(cd "$work" && HOME="$work/home" XDG_DATA_HOME= QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
   timeout 5 "$prefix/bin/zenko" > "$work/start.log" 2>&1)
 status=$?
 [ "$status" -eq 124 ] || { fail "the installed zenko ended with status $status"; cat "$work/start.log" >&2; }
+# It tells its version without any display.
+found=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ASAN_OPTIONS=detect_leaks=0 \
+  timeout 5 "$prefix/bin/zenko" --version 2>&1)
+[ "$found" = "zenko $version" ] || fail "zenko --version prints '$found'"
 
 [ "$failures" -eq 0 ] && echo "installation checked in $prefix"
 exit $((failures > 0))
