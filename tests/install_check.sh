@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a user's system
 # receives: the programs, the help (every page each form's Aide
-# opens, with its frames and pictures), the desktop entry and its icon, and
-# that the installed program starts. (The empty site file: launcher_check.sh,
-# which copies it.)
+# opens, with its frames and pictures), the manual pages, the desktop entry
+# and its icon, and that the installed program starts. (The empty site
+# file: launcher_check.sh, which copies it.)
 # Usage: install_check.sh BUILD_DIR VERSION
 set -u
 build=$1 version=$2
@@ -40,6 +40,34 @@ for pair in $forms; do
   done
 done
 [ -f "$help_dir/index.htm" ] || fail "help/index.htm is not installed"
+
+# Manual pages, one for each installed program, in French with one header:
+# each has its options (--version among them) and a VOIR AUSSI section
+# naming installed pages only, and shows no raw "&" of a button's label.
+man1=$prefix/share/man/man1
+pages=zenko zenko_text=""
+[ -x "$prefix/bin/zenko-batch" ] && pages="$pages zenko-batch"
+[ -x "$script" ] && pages="$pages zenko-script"
+for page in $pages; do
+  file=$man1/$page.1.gz
+  [ -f "$file" ] || { fail "man1/$page.1.gz is not installed"; continue; }
+  header=$(gzip -cd "$file" | sed -n 's/^\.TH [^ ]* 1 //p')
+  [ "$header" = "$(gzip -cd "$man1/zenko.1.gz" | sed -n 's/^\.TH [^ ]* 1 //p')" ] ||
+    fail "$page(1) has another header than zenko(1): $header"
+  case $header in *"\"Zenko $version\""*) ;; *) fail "$page(1) header lacks Zenko $version" ;; esac
+  text=$(gzip -cd "$file" | LC_ALL=C.UTF-8 groff -man -Tutf8 -P-cbou 2>/dev/null)
+  for section in NOM SYNOPSIS DESCRIPTION OPTIONS "VOIR AUSSI"; do
+    grep -qx "$section" <<< "$text" || fail "$page(1) has no $section section"
+  done
+  grep -q '^ *--version$' <<< "$text" || fail "$page(1) does not list --version"
+  grep -q '&' <<< "$text" && fail "$page(1) shows a raw &: $(grep '&' <<< "$text" | head -n 1)"
+  for named in $(grep -o 'zenko[a-z-]*(1)' <<< "$text" | sort -u); do
+    [ -f "$man1/${named%(1)}.1.gz" ] || fail "$page(1) refers to $named, which is not installed"
+  done
+  # zenko(1), the first, names the other pages.
+  zenko_text=${zenko_text:-$text}
+  [ "$page" = zenko ] || grep -q "$page(1)" <<< "$zenko_text" || fail "zenko(1) does not refer to $page(1)"
+done
 
 desktop=$prefix/share/applications/zenko.desktop
 if [ -f "$desktop" ]; then
