@@ -3,7 +3,7 @@
 #   libexec/zenko/zenko-launcher    the desktop entry's launcher (site file home)
 #   libexec/zenko/zenko-script      the headless form driver, a development tool
 #   share/zenko/help/               the help pages, found by the program
-#   share/zenko/Zenko.loc           the empty site file the launcher copies
+#   share/zenko/Zenko.loc           the empty site file zenko copies for a user
 #   share/applications, share/metainfo, share/icons/hicolor, share/man/man1,
 #   share/doc/zenko (copyright, changelog)
 include(GNUInstallDirs)
