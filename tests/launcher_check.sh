@@ -88,19 +88,15 @@ rm -rf "$user/home/.local" "$user/data"
 cwd=$(start "$user/elsewhere" --run "$prefix/bin/zenko" HOME="$user/home" XDG_DATA_HOME="$user/data")
 [ "$cwd" = "$(readlink -f "$home")" ] || fail "terminal: the program runs in '$cwd', not in $home"
 [ "$(hex "$home/Zenko.loc")" = "$zeros" ] || fail "terminal: no empty site file in $home"
-[ ! -e "$user/elsewhere/Zenko.loc" ] || fail "terminal: a site file was made in the starting directory"
-# ...but a site file in its directory comes first, and is the one used.
-mkdir -p "$user/site"
-printf '\x00\x00\x00\x00\x00\x00\x04\x40\x00\x00\x00\x00\x00\x00\x49\x40' > "$user/site/Zenko.loc"
-rm -rf "$user/data"
-cwd=$(start "$user/site" --run "$prefix/bin/zenko" HOME="$user/home" XDG_DATA_HOME="$user/data")
-[ "$cwd" = "$(readlink -f "$user/site")" ] || fail "terminal, site file here: the program runs in '$cwd'"
-[ ! -e "$user/data" ] || fail "terminal, site file here: the user's site home was made"
-# The build tree's program keeps the directory it is started in.
-program=$(readlink -f "$build/zenko")
-cwd=$(start "$user/elsewhere" --run "$program" HOME="$user/home" XDG_DATA_HOME="$user/data")
-[ "$cwd" = "$(readlink -f "$user/elsewhere")" ] || fail "build tree: the program runs in '$cwd'"
-[ ! -e "$user/data" ] || fail "build tree: the user's site home was made"
+# ...but a site file in its directory comes first; and the build tree's
+# program keeps the directory it is started in.
+mkdir "$user/site" && cp "$home/Zenko.loc" "$user/site" && rm -rf "$user/data"
+for run in "$user/site:$program" "$user/elsewhere:$(readlink -f "$build/zenko")"; do
+  program=${run#*:}
+  cwd=$(start "${run%%:*}" --run "$program" HOME="$user/home" XDG_DATA_HOME="$user/data")
+  [ "$cwd" = "$(readlink -f "${run%%:*}")" ] && [ ! -e "$user/data" ] ||
+    fail "$program in ${run%%:*} runs in '$cwd' or made the user's site home"
+done
 
 [ "$failures" -eq 0 ] && echo "launcher checked in $prefix"
 exit $((failures > 0))
