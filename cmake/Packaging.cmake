@@ -33,13 +33,14 @@ plane triangles; Lagrange interpolation with the zero and the extremum of
 a tabulated function; orbital speeds.")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
+# Qt's resource compiler would store each resource's file date in the
+# program: without them, any checkout of a commit gives the same program.
+set_property(TARGET zenko_qt APPEND PROPERTY AUTORCC_OPTIONS --format-version 1)
+
 # The same commit gives the same package bytes: cpack dates every file of
 # the package at SOURCE_DATE_EPOCH, taken (when not already set) from the
 # last commit when the package is made. Owners are root, the order is
 # cpack's own, and the compressed files hold no name or time.
-# Qt's resource compiler would store each resource's file date in the
-# program: without them, any checkout of a commit gives the same program.
-set_property(TARGET zenko_qt APPEND PROPERTY AUTORCC_OPTIONS --format-version 1)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/CPackProject.cmake.in
                ${CMAKE_BINARY_DIR}/CPackProject.cmake @ONLY)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/CPackProject.cmake)

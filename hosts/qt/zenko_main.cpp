@@ -3,8 +3,8 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
-#include <clocale>
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -28,13 +28,16 @@ static void UseUserSiteHome() {
   const fs::path packaged =
       fs::read_symlink("/proc/self/exe", error).parent_path() / "../share/zenko" / kSiteFileName;
   if (error || !fs::is_regular_file(packaged, error)) return;
-  // XDG_DATA_HOME counts only when it is an absolute path.
+  // XDG_DATA_HOME counts only when it is an absolute path; so does HOME.
   const char* dataHome = std::getenv("XDG_DATA_HOME");
   const char* home = std::getenv("HOME");
-  const fs::path siteHome =
-      (dataHome != nullptr && dataHome[0] == '/' ? fs::path(dataHome)
-                                                 : fs::path(home != nullptr ? home : "") / ".local/share") /
-      "zenko";
+  fs::path siteHome;
+  if (dataHome != nullptr && dataHome[0] == '/')
+    siteHome = fs::path(dataHome) / "zenko";
+  else if (home != nullptr && home[0] == '/')
+    siteHome = fs::path(home) / ".local/share/zenko";
+  else
+    return;
   fs::create_directories(siteHome, error);
   if (error) return;
   const fs::path site = siteHome / kSiteFileName;
