@@ -50,11 +50,14 @@ int OpenSite(int flags) {
 
 // Takes the lock (LOCK_SH or LOCK_EX), trying again every millisecond
 // while another program holds it, for kSiteFileLockWait at most. Returns 0,
-// or the errno of the failure (EWOULDBLOCK when the time ran out).
+// or the errno of the failure (EWOULDBLOCK when the time ran out). A file
+// system that keeps no locks (some network mounts) is read and written
+// unlocked, as it was before locking: refusing there would lock the user out.
 int Lock(int fd, int operation) {
   const auto deadline = std::chrono::steady_clock::now() + kSiteFileLockWait;
   while (flock(fd, operation | LOCK_NB) != 0) {
     if (errno == EINTR) continue;
+    if (errno == ENOLCK || errno == EOPNOTSUPP || errno == ENOSYS) return 0;
     if (errno != EWOULDBLOCK) return errno;
     if (std::chrono::steady_clock::now() >= deadline) return EWOULDBLOCK;
     std::this_thread::sleep_for(std::chrono::milliseconds(1));

@@ -86,7 +86,7 @@ status=$?
 # It tells its version without any display.
 found=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ASAN_OPTIONS=detect_leaks=0 \
   timeout 5 "$prefix/bin/zenko" --version 2>&1)
-[ "$found" = "zenko $version" ] || fail "zenko --version prints '$found'"
+[ "$found" = "zenko (Zenko) $version" ] || fail "zenko --version prints '$found'"
 
 [ "$failures" -eq 0 ] && echo "installation checked in $prefix"
 exit $((failures > 0))

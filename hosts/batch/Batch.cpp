@@ -397,8 +397,11 @@ int ButtonArgument(const BatchForm& form, const std::string& text, std::ostream&
     names += (names.empty() ? "" : ", ") + std::string(b.name);
   const FormTemplate& tpl = CreateForm(form.form, nullptr)->Template();
   const Control* c = IsNumber(key) ? tpl.Find(std::stoi(key)) : nullptr;
-  for (const TableButton& b : tpl.table.buttons)  // one that computes nothing
-    if (key == b.name) c = tpl.Find(b.id);
+  for (const Control& b : tpl.controls) {  // a button of the window named by its label
+    std::string label = b.text;
+    std::erase(label, '&');
+    if (!c && b.kind == Kind::Button && FoldName(label) == key) c = &b;
+  }
   if (c && c->kind == Kind::Button)
     err << kProgram << "le bouton " << c->id << " n'est pas un calcul ; boutons du formulaire "
         << form.form << " : " << names << ".\n";
@@ -416,34 +419,6 @@ std::string Pad(const std::string& text, std::size_t width) {
   return text + std::string(shown < width ? width - shown : 1, ' ');
 }
 
-// Whether pressing the button computes anything in a table. It is pressed
-// once on a freshly opened form with nothing typed: a calculation reports
-// the missing input (a message, or the focus on an input field) or writes
-// a result. A button that does neither only copies a result into an input
-// field, and a row's fresh form has no result to copy: it is refused like
-// the buttons that write files or open windows.
-bool ComputesInTable(int formId, const TableColumns& table, int button) {
-  std::vector<std::string> messages;
-  BatchPlatform platform(messages);
-  Platform* previousPlatform = Platform::Install(&platform);
-  std::unique_ptr<CDialog> dialog = CreateForm(formId, nullptr);
-  BatchWindow window(dialog->Template());
-  bool computes = false;
-  RunAttached(*dialog, window, [&] {
-    messages.clear();  // those of the opening (the site file)
-    window.ClearTrace();
-    dialog->OnCommand(button);
-    const Control* focused = dialog->Template().Find(window.focus);
-    computes = !messages.empty() ||
-               (focused && (focused->kind == Kind::Edit || focused->kind == Kind::Number));
-    for (const TableField& r : table.results)
-      computes = computes || !window.GetText(r.id).empty();
-    return 0;
-  });
-  Platform::Install(previousPlatform);
-  return computes;
-}
-
 }  // namespace
 
 const std::vector<BatchForm>& BatchForms() {
@@ -454,10 +429,7 @@ const std::vector<BatchForm>& BatchForms() {
       if (!dialog || dialog->Template().table.buttons.empty()) continue;
       BatchForm form{dialog->Template().table};
       form.form = id;
-      std::erase_if(form.buttons, [&](const TableButton& b) {
-        return !ComputesInTable(id, form, b.id);
-      });
-      if (!form.buttons.empty()) all.push_back(std::move(form));
+      all.push_back(std::move(form));
     }
     return all;
   }();
@@ -535,9 +507,9 @@ std::string DescribeBatchForm(const BatchForm& form) {
 }
 
 std::string BatchUsage() {
-  return "Usage : zenko-batch [--bouton BOUTON] FORMULAIRE [FICHIER]\n"
+  return "Usage : zenko-batch [--bouton BOUTON] [--] FORMULAIRE [FICHIER]\n"
          "        zenko-batch --champs FORMULAIRE\n"
-         "        zenko-batch --aide\n"
+         "        zenko-batch --aide | --version\n"
          "\n"
          "Calcule chaque ligne d'une table avec un calculateur de Zenko.\n"
          "La table est lue dans FICHIER, ou sur l'entrée standard sans FICHIER ou\n"
@@ -548,6 +520,7 @@ std::string BatchUsage() {
          "points-virgules, et deux guillemets y valent un guillemet. Les lignes\n"
          "vides et celles qui commencent par # sont ignorées. Une colonne est\n"
          "nommée par le numéro de son champ ou par son nom court (voir --champs).\n"
+         "Les fins de ligne LF, CRLF et CR seul sont acceptées.\n"
          "\n"
          "Sortie : l'en-tête, puis pour chaque ligne les colonnes lues, les\n"
          "résultats du calculateur et une dernière colonne « message », vide\n"
@@ -559,9 +532,12 @@ std::string BatchUsage() {
          "  --bouton BOUTON  le bouton pressé pour chaque ligne (numéro ou nom)\n"
          "  --champs FORM    liste les colonnes, les choix et les boutons du formulaire\n"
          "  --aide, --help   affiche ce texte\n"
+         "  --version        affiche la version\n"
+         "  --               la suite n'est pas une option (un FICHIER qui commence par -)\n"
          "\n"
          "État de sortie : 0 toutes les lignes calculées, 1 une ligne au moins\n"
-         "porte un message, 2 erreur d'utilisation.\n";
+         "porte un message, 2 erreur d'utilisation, de lecture de la table ou\n"
+         "d'écriture du résultat (message sur la sortie d'erreur).\n";
 }
 
 std::string BatchVersion() { return "zenko-batch (Zenko) " ZENKO_VERSION "\n"; }

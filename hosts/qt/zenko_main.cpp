@@ -14,6 +14,7 @@
 
 #include "QtPlatform.h"
 #include "SiteFile.h"
+#include "StdStreams.h"
 #include "ZenkoVersion.h"
 
 // The installed program (the packaged empty site file lies in
@@ -51,9 +52,9 @@ static void UseUserSiteHome() {
 
 int main(int argc, char** argv) {
   if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-    if (std::printf("zenko %s\n", ZENKO_VERSION) < 0 || std::fflush(stdout) != 0) {
-      std::fprintf(stderr, "zenko: écriture impossible sur la sortie standard : %s\n",
-                   std::strerror(errno));
+    if (std::printf("zenko (Zenko) %s\n", ZENKO_VERSION) < 0 || std::fflush(stdout) != 0) {
+      std::fprintf(stderr, "zenko : écriture impossible sur la sortie standard : %s.\n",
+                   CauseText(errno).c_str());
       return 2;
     }
     return 0;
