@@ -2,6 +2,7 @@
 // on every window and message box and back.
 #include <QClipboard>
 #include <QMenu>
+#include <QProxyStyle>
 #include <QToolTip>
 #include <QtTest>
 
@@ -64,6 +65,44 @@ void CheckDarkImage(const QImage& shown, const char* where) {
     }
 }
 
+// The text cursors drawn on the window: for each field, the columns crossed
+// by the cursor's red over most of a line's height (digits are shorter).
+std::vector<int> CaretWidths(FormWindow& window) {
+  const QImage image = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const qreal ratio = image.devicePixelRatio();
+  std::vector<int> widths;
+  for (QLineEdit* edit : window.findChildren<QLineEdit*>()) {
+    // Inside the field's frame, which is red too.
+    const QRect inside = edit->rect().adjusted(2, 2, -2, -2);
+    const QRect r((QPointF(edit->mapTo(&window, inside.topLeft())) * ratio).toPoint(),
+                  (QSizeF(inside.size()) * ratio).toSize());
+    const int line = static_cast<int>(edit->fontMetrics().height() * ratio * 0.8);
+    int columns = 0;
+    for (int x = r.left(); x <= r.right(); ++x) {
+      int run = 0, longest = 0;
+      for (int y = r.top(); y <= r.bottom(); ++y) {
+        QColor c = QColor::fromRgb(image.pixel(x, y));
+        run = c.red() >= 0xc0 && c.green() < 0x40 ? run + 1 : 0;
+        longest = std::max(longest, run);
+      }
+      if (longest >= line) ++columns;
+    }
+    if (columns > 0) widths.push_back(columns);
+  }
+  return widths;
+}
+
+// Dialog buttons with the style's standard icons, as some desktops show
+// them.
+class ButtonIconsStyle : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* data) const override {
+    if (hint == SH_DialogButtonBox_ButtonsHaveIcons) return 1;
+    return QProxyStyle::styleHint(hint, option, widget, data);
+  }
+};
+
 }  // namespace
 
 class TelescopeTest : public QObject {
@@ -111,9 +150,12 @@ class TelescopeTest : public QObject {
     });
   }
 
-  // Ctrl+N darkens the menu, a calculator over it and a message box; a
-  // second Ctrl+N brings the first palette back.
+  // Ctrl+N darkens the menu, a calculator over it and a message box, its
+  // button's icon included; the text cursor is one thin red bar, in the
+  // field that has the focus, before and after a message. A second Ctrl+N
+  // brings the first palette back.
   void nightVisionDarkensEveryWindowAndComesBack() {
+    QApplication::setStyle(new ButtonIconsStyle);
     const QPalette before = QApplication::palette();
     const QPalette tipsBefore = QToolTip::palette();
     FormHarness harness;
@@ -159,6 +201,22 @@ class TelescopeTest : public QObject {
     std::unique_ptr<CDialog> form = CreateForm(164, nullptr);
     again.Run(*form, [&](FormWindow& window) {
       QVERIFY(NightVisionOn());
+      window.activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&window));
+      const int thin = static_cast<int>(2 * window.devicePixelRatio());
+      Check(window, 1136);
+      Type(window, 1095, QStringLiteral("1"));
+      Type(window, 1121, QStringLiteral("2"));
+      Type(window, 1122, QStringLiteral("1"));
+      std::vector<int> carets = CaretWidths(window);
+      QVERIFY(carets.size() == 1 && carets[0] <= thin);
+      // The eccentricity is refused and gets the focus.
+      QCOMPARE(again.AnswerBoxes([&] { QTest::keyClick(window.Widget(1122), Qt::Key_Return); }).size(), 1u);
+      QCOMPARE(window.focusWidget(), window.Widget(1121));
+      window.activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&window));
+      carets = CaretWidths(window);
+      QVERIFY(carets.size() == 1 && carets[0] <= thin);
       PressKey(window, Qt::Key_N, Qt::ControlModifier);
       QVERIFY(!NightVisionOn());
       QVERIFY(QApplication::palette() == before);
