@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QShortcut>
 #include <QSpacerItem>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QToolTip>
 #include <QTranslator>
@@ -26,6 +27,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSaveFile>
 #include <QUrl>
 #include <QWhatsThis>
 #include <algorithm>
@@ -526,16 +528,45 @@ QString QtPlatform::HelpPage(const std::string& topic) {
   return QString();
 }
 
+namespace {
+// In night vision the help is opened with "#nuit" after the page's address,
+// which the pages' script reads to show them red on black. A browser is
+// handed that address through a small page that only leads to it: xdg-open
+// takes a file's address with a fragment for a file that does not exist.
+// Without that page (nowhere to write it), the address itself.
+QUrl NightHelpUrl(const QString& page) {
+  QUrl night = QUrl::fromLocalFile(page);
+  night.setFragment(QStringLiteral("nuit"));
+  const QString dir = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+  if (dir.isEmpty() || !QDir().mkpath(dir)) return night;
+  const QString path = QDir(dir).filePath(QStringLiteral("aide-nuit.htm"));
+  const QString address = QString::fromLatin1(night.toEncoded()).toHtmlEscaped();
+  const QByteArray html =
+      QStringLiteral("<!DOCTYPE html>\n<html lang=\"fr\"><head><meta charset=\"utf-8\">"
+                     "<title>Aide</title>\n<meta http-equiv=\"refresh\" content=\"0; url=%1\">\n"
+                     "</head><body style=\"background: #100000\"></body></html>\n")
+          .arg(address)
+          .toUtf8();
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(html) != html.size() || !file.commit())
+    return night;
+  return QUrl::fromLocalFile(path);
+}
+}  // namespace
+
 void QtPlatform::OpenHelp(const std::string& topic) {
   QString page = HelpPage(topic);
   if (page.isEmpty()) return;
-  if (opener_) {
-    opener_(page);
-  } else {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(page));
-  }
+  const QUrl url = NightVisionOn() ? NightHelpUrl(page) : QUrl::fromLocalFile(page);
+  const bool opened = opener_ ? opener_(url) : QDesktopServices::openUrl(url);
+  if (opened) return;
+  const QByteArray path = QDir::toNativeSeparators(page).toUtf8();
+  ShowMessageBox("Impossible d'ouvrir l'aide dans un navigateur.\n"
+                 "Ouvrez vous-même la page :\n" +
+                     std::string(path.constData(), static_cast<std::size_t>(path.size())),
+                 Icon::Warning);
 }
 
-void QtPlatform::SetHelpOpener(std::function<void(const QString&)> opener) {
+void QtPlatform::SetHelpOpener(std::function<bool(const QUrl&)> opener) {
   opener_ = std::move(opener);
 }

@@ -11,6 +11,7 @@
 
 class QButtonGroup;
 class QLineEdit;
+class QUrl;
 class QWidget;
 
 // The program's texts are UTF-8.
@@ -70,14 +71,15 @@ class QtPlatform : public Platform {
   // program or where an installation puts it; empty when the page does not
   // exist.
   static QString HelpPage(const std::string& topic);
-  // Replaces the opening of pages in the user's browser (tests).
-  void SetHelpOpener(std::function<void(const QString& page)> opener);
+  // Replaces the opening of pages in the user's browser (tests); the
+  // opener says whether a browser took the address.
+  void SetHelpOpener(std::function<bool(const QUrl& address)> opener);
   // The windows now open, the top one last.
   const std::vector<FormWindow*>& Windows() const { return windows_; }
 
  private:
   std::vector<FormWindow*> windows_;
-  std::function<void(const QString&)> opener_;
+  std::function<bool(const QUrl&)> opener_;
   std::function<void(const std::string&, Icon)> shower_;
   Platform* previous_;
 };
