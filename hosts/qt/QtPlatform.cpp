@@ -27,10 +27,15 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSaveFile>
 #include <QUrl>
+#include <QVBoxLayout>
+#include <QWindow>
 #include <QWhatsThis>
 #include <algorithm>
+#include <utility>
 
 #include "NightVision.h"
 #include "TelescopeActions.h"
@@ -369,7 +374,59 @@ void FormWindow::SetDefaultButton(int id) {
 
 void FormWindow::End(int result) { done(result); }
 
+namespace {
+QSize& AvailableSize() {
+  static QSize size;
+  return size;
+}
+}  // namespace
+
+QSize FormWindow::SetAvailableSize(QSize size) { return std::exchange(AvailableSize(), size); }
+
+void FormWindow::FitScreen() {
+  if (findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly)) return;
+  QSize room = AvailableSize();
+  if (!room.isValid()) {
+    const QScreen* shown = screen();
+    if (!shown) return;
+    room = shown->availableGeometry().size();
+    // The window manager's frame, as it is around the window below.
+    if (QWidget* under = parentWidget(); under && under->windowHandle()) {
+      const QMargins frame = under->windowHandle()->frameMargins();
+      room -= QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    }
+  }
+  layout()->activate();
+  const QSize whole = sizeHint();
+  if (whole.width() <= room.width() && whole.height() <= room.height()) return;
+  // The content moves, its layout and its widgets with it, into a widget
+  // that the scroll area shows.
+  auto* content = new QWidget;
+  content->setLayout(layout());
+  auto* area = new QScrollArea(this);
+  area->setFrameShape(QFrame::NoFrame);
+  area->setWidget(content);
+  // The field or button that takes the focus comes into view.
+  connect(qApp, &QApplication::focusChanged, area, [area](QWidget*, QWidget* now) {
+    if (now && area->widget()->isAncestorOf(now)) area->ensureWidgetVisible(now);
+  });
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->addWidget(area);
+  content->adjustSize();
+  const QSize inside = content->size();
+  const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area);
+  QSize fitted = inside.boundedTo(room);
+  if (inside.height() > room.height()) fitted.rwidth() = std::min(inside.width() + bar, room.width());
+  if (inside.width() > fitted.width()) fitted.rheight() = std::min(inside.height() + bar, room.height());
+  // The fixed size the content's layout gave the window is lifted.
+  setMinimumSize(0, 0);
+  setMaximumSize(inside + QSize(bar, bar));
+  resize(fitted);
+}
+
 void FormWindow::setVisible(bool visible) {
+  if (visible) FitScreen();
   QDialog::setVisible(visible);
   if (!visible) return;
   // The field that gets the first focus has its whole text selected, as

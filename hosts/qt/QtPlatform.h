@@ -2,6 +2,7 @@
 // control table and runs the form in it.
 #pragma once
 #include <QDialog>
+#include <QSize>
 #include <QString>
 #include <functional>
 #include <map>
@@ -40,6 +41,11 @@ class FormWindow : public QDialog, public DialogHost {
   // Whether a field's whole text is in view.
   static bool TextFits(const QLineEdit* edit);
 
+  // Replaces the room the screen leaves to windows (tests, pictures of
+  // whole windows); an invalid size gives the screen's own back. Returns
+  // the size replaced.
+  static QSize SetAvailableSize(QSize size);
+
  protected:
   bool event(QEvent* e) override;
   bool eventFilter(QObject* watched, QEvent* e) override;
@@ -48,6 +54,9 @@ class FormWindow : public QDialog, public DialogHost {
 
  private:
   void Build();
+  // A window larger than the room its screen leaves shows its content in a
+  // scroll area, and fits.
+  void FitScreen();
 
   CDialog& dialog_;
   std::map<int, QWidget*> widgets_;

@@ -1,5 +1,7 @@
 // The real windows of the spherical (144) and plane (146) triangle forms:
 // tab order, initial focus and default button, and what the widgets add to the forms (Enter, focus, selection).
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
 
 #include "PlaneTriangleDlg.h"
@@ -81,6 +83,40 @@ class TriangleFormsTest : public QObject {
       QCOMPARE(TextOf(window, 1091), QStringLiteral("39,53098"));
       QCOMPARE(window.focusWidget(), window.Widget(1));  // focus on Retour
     });
+  }
+
+  // A window larger than the room the screen leaves shows its content with
+  // scroll bars and fits; one that fits is as it was, at its own size.
+  void aWindowLargerThanTheScreenScrolls() {
+    for (const QSize room : {QSize(400, 300), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)}) {
+      const QSize before = FormWindow::SetAvailableSize(room);
+      FormHarness harness;
+      CSphericalTriangleDlg form(nullptr);
+      harness.Run(form, [&](FormWindow& window) {
+        auto* area = window.findChild<QScrollArea*>();
+        const bool small = room.width() < QWIDGETSIZE_MAX;
+        QCOMPARE(area != nullptr, small);
+        if (!small) {
+          QCOMPARE(window.size(), window.sizeHint());
+          return;
+        }
+        QVERIFY(window.width() <= room.width() && window.height() <= room.height());
+        QVERIFY(area->horizontalScrollBar()->isVisible() && area->verticalScrollBar()->isVisible());
+        // Every control is there, laid out as in a window of its own, and
+        // the one that has the focus is scrolled into view.
+        QVERIFY2(LayoutProblems(window).isEmpty(), qPrintable(LayoutProblems(window).join('\n')));
+        QCOMPARE(area->widget()->size(), area->widget()->sizeHint());
+        QWidget* far = window.Widget(1105);
+        auto inView = [&] {
+          return area->viewport()->rect().contains(
+              QRect(far->mapTo(area->viewport(), QPoint(0, 0)), far->size()));
+        };
+        QVERIFY(!inView());
+        far->setFocus();
+        QVERIFY(inView());
+      });
+      FormWindow::SetAvailableSize(before);
+    }
   }
 };
 
