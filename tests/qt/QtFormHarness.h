@@ -23,10 +23,8 @@
 class FormHarness {
  public:
   FormHarness() {
-    platform_.SetHelpOpener([this](const QUrl& address) {
-      helpPages.push_back(address.toLocalFile());
-      return true;
-    });
+    platform_.SetHelpOpener(
+        [this](const QUrl& page) { helpPages.push_back(page.toLocalFile()); return true; });
   }
 
   QtPlatform& Platform() { return platform_; }

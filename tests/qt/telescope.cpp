@@ -65,41 +65,33 @@ void CheckDarkImage(const QImage& shown, const char* where) {
     }
 }
 
-// The text cursors drawn on the window: for each field, the columns crossed
-// by the cursor's red over most of a line's height (digits are shorter).
+// The text cursors drawn on the window: per field, the columns of the
+// cursor's red over most of a line's height inside the field's frame
+// (digits are shorter).
 std::vector<int> CaretWidths(FormWindow& window) {
-  const QImage image = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
-  const qreal ratio = image.devicePixelRatio();
+  const QImage image = window.grab().toImage();
+  const qreal r = image.devicePixelRatio();
   std::vector<int> widths;
   for (QLineEdit* edit : window.findChildren<QLineEdit*>()) {
-    // Inside the field's frame, which is red too.
-    const QRect inside = edit->rect().adjusted(2, 2, -2, -2);
-    const QRect r((QPointF(edit->mapTo(&window, inside.topLeft())) * ratio).toPoint(),
-                  (QSizeF(inside.size()) * ratio).toSize());
-    const int line = static_cast<int>(edit->fontMetrics().height() * ratio * 0.8);
+    const QRect in(edit->mapTo(&window, QPoint(2, 2)) * r, (edit->size() - QSize(4, 4)) * r);
     int columns = 0;
-    for (int x = r.left(); x <= r.right(); ++x) {
+    for (int x = in.left(); x <= in.right(); ++x) {
       int run = 0, longest = 0;
-      for (int y = r.top(); y <= r.bottom(); ++y) {
-        QColor c = QColor::fromRgb(image.pixel(x, y));
-        run = c.red() >= 0xc0 && c.green() < 0x40 ? run + 1 : 0;
+      for (int y = in.top(); y <= in.bottom(); ++y) {
+        run = qRed(image.pixel(x, y)) >= 0xc0 && qGreen(image.pixel(x, y)) < 0x40 ? run + 1 : 0;
         longest = std::max(longest, run);
       }
-      if (longest >= line) ++columns;
+      columns += longest >= edit->fontMetrics().height() * r * 0.8;
     }
     if (columns > 0) widths.push_back(columns);
   }
   return widths;
 }
 
-// Dialog buttons with the style's standard icons, as some desktops show
-// them.
+// Dialog buttons with the style's icons, as some desktops show them.
 class ButtonIconsStyle : public QProxyStyle {
- public:
-  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                QStyleHintReturn* data) const override {
-    if (hint == SH_DialogButtonBox_ButtonsHaveIcons) return 1;
-    return QProxyStyle::styleHint(hint, option, widget, data);
+  int styleHint(StyleHint hint, const QStyleOption* o, const QWidget* w, QStyleHintReturn* r) const override {
+    return hint == SH_DialogButtonBox_ButtonsHaveIcons ? 1 : QProxyStyle::styleHint(hint, o, w, r);
   }
 };
 
@@ -203,20 +195,21 @@ class TelescopeTest : public QObject {
       QVERIFY(NightVisionOn());
       window.activateWindow();
       QVERIFY(QTest::qWaitForWindowActive(&window));
-      const int thin = static_cast<int>(2 * window.devicePixelRatio());
+      auto oneThinCaret = [&] {
+        std::vector<int> widths = CaretWidths(window);
+        return widths.size() == 1 && widths[0] <= 2 * window.devicePixelRatio();
+      };
       Check(window, 1136);
       Type(window, 1095, QStringLiteral("1"));
       Type(window, 1121, QStringLiteral("2"));
       Type(window, 1122, QStringLiteral("1"));
-      std::vector<int> carets = CaretWidths(window);
-      QVERIFY(carets.size() == 1 && carets[0] <= thin);
+      QVERIFY(oneThinCaret());
       // The eccentricity is refused and gets the focus.
       QCOMPARE(again.AnswerBoxes([&] { QTest::keyClick(window.Widget(1122), Qt::Key_Return); }).size(), 1u);
       QCOMPARE(window.focusWidget(), window.Widget(1121));
       window.activateWindow();
       QVERIFY(QTest::qWaitForWindowActive(&window));
-      carets = CaretWidths(window);
-      QVERIFY(carets.size() == 1 && carets[0] <= thin);
+      QVERIFY(oneThinCaret());
       PressKey(window, Qt::Key_N, Qt::ControlModifier);
       QVERIFY(!NightVisionOn());
       QVERIFY(QApplication::palette() == before);
