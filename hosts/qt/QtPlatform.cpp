@@ -416,9 +416,12 @@ void FormWindow::FitScreen() {
   content->adjustSize();
   const QSize inside = content->size();
   const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area);
+  // A scroll bar one way takes room the other way.
   QSize fitted = inside.boundedTo(room);
-  if (inside.height() > room.height()) fitted.rwidth() = std::min(inside.width() + bar, room.width());
-  if (inside.width() > fitted.width()) fitted.rheight() = std::min(inside.height() + bar, room.height());
+  if (inside.height() > room.height())
+    fitted.rwidth() = std::min(inside.width() + bar, room.width());
+  if (inside.width() > fitted.width())
+    fitted.rheight() = std::min(inside.height() + bar, room.height());
   // The fixed size the content's layout gave the window is lifted.
   setMinimumSize(0, 0);
   setMaximumSize(inside + QSize(bar, bar));

@@ -90,7 +90,8 @@ std::vector<int> CaretWidths(FormWindow& window) {
 
 // Dialog buttons with the style's icons, as some desktops show them.
 class ButtonIconsStyle : public QProxyStyle {
-  int styleHint(StyleHint hint, const QStyleOption* o, const QWidget* w, QStyleHintReturn* r) const override {
+  int styleHint(StyleHint hint, const QStyleOption* o, const QWidget* w,
+                QStyleHintReturn* r) const override {
     return hint == SH_DialogButtonBox_ButtonsHaveIcons ? 1 : QProxyStyle::styleHint(hint, o, w, r);
   }
 };
