@@ -1,6 +1,7 @@
-// The headless driver itself: its errors, its nesting limit and its site
-// commands (comments, blank lines and texts with blanks are in every
-// transcript; the bytes "site" writes are read back by the forms there).
+// The headless driver itself: its errors and its nesting limit (its site
+// commands: transcript site_commands; comments, blank lines and texts with
+// blanks are in every transcript; the bytes "site" writes are read back by
+// the forms there).
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -54,16 +55,6 @@ TEST_F(ScriptDriver, DeepNestingEndsWithAnErrorNotACrash) {
   run = RunScript(deep.substr(0, 64 * 9) + "get 1095\n");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "1095=\n");
-}
-
-TEST_F(ScriptDriver, SiteCommandsShowWhatTheFileHolds) {
-  ScriptRun run = RunScript(
-      "siteshow\nsite raw 0102\nsiteshow\nsite raw\nsiteshow\n"
-      "site -2.5 48.8\nsiteshow\nsite none\nsiteshow\n");
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out,
-            "site none\nsite short 2\nsite short 0\n"
-            "site -2.5 48.799999999999997\nsite none\n");
 }
 
 }  // namespace
