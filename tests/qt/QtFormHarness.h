@@ -59,16 +59,20 @@ class FormHarness {
   }
 
   // Runs action and accepts every message box it brings, recording the icon
-  // of each.
-  std::vector<QMessageBox::Icon> AnswerBoxes(const std::function<void()>& action) {
+  // of each; look, if given, sees each box first.
+  std::vector<QMessageBox::Icon> AnswerBoxes(const std::function<void()>& action,
+                                             const std::function<void(QMessageBox&)>& look = {}) {
     std::vector<QMessageBox::Icon> seen;
     QTimer timer;
     timer.setInterval(5);
-    QObject::connect(&timer, &QTimer::timeout, [&seen] {
+    QObject::connect(&timer, &QTimer::timeout, [&] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (!box || !box->isVisible()) return;
+      timer.stop();
       seen.push_back(box->icon());
+      if (look) look(*box);
       box->button(QMessageBox::Ok)->click();
+      timer.start();
     });
     timer.start();
     action();

@@ -160,20 +160,10 @@ class TelescopeTest : public QObject {
       WidgetOf<QLineEdit>(window, 1018)->selectAll();
       CheckDarkImage(window.grab().toImage(), "calculator");
       // A message box in night vision, icon included.
-      QTimer timer;
-      timer.setInterval(5);
-      QObject::connect(&timer, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible()) return;
-        timer.stop();
-        boxSeen = true;
-        QCOMPARE(box->icon(), QMessageBox::Critical);
-        CheckNightPalette(box->palette(), "message box");
-        CheckDarkImage(box->grab().toImage(), "message box");
-        box->button(QMessageBox::Ok)->click();
-      });
-      timer.start();
-      Press(window, 1019);
+      boxSeen = harness.AnswerBoxes([&] { Press(window, 1019); }, [](QMessageBox& box) {
+        CheckNightPalette(box.palette(), "message box");
+        CheckDarkImage(box.grab().toImage(), "message box");
+      }) == std::vector{QMessageBox::Critical};
       QTest::keyClick(&window, Qt::Key_Escape);
     });
     harness.WhenShown(102, [&](FormWindow& window) {
