@@ -31,18 +31,10 @@ bool NewColumn(std::set<std::string>& names, const std::string& name) {
 }
 
 TEST(FormRegistry, NamesDuplicatesAndMissingForms) {
-  FormFactory menu = [](CDialog* owner) -> std::unique_ptr<CDialog> {
-    return std::make_unique<CalculatorMenu>(owner);
-  };
   FormRegistry registry;
-  registry.Add(102, menu);
-  EXPECT_EQ(registry.Problems({102}), "");
-  registry.Add(102, menu);
-  EXPECT_EQ(registry.Problems({102, 131, 164}),
-            "form 102 is registered twice\n"
-            "form 131 is missing from this program\n"
-            "form 164 is missing from this program\n");
-  EXPECT_EQ(registry.Ids(), std::vector<int>{102});
+  for (int i = 0; i < 2; ++i)
+    registry.Add(102, [](CDialog* owner) -> std::unique_ptr<CDialog> { return std::make_unique<CalculatorMenu>(owner); });
+  EXPECT_EQ(registry.Problems({102, 131}), "form 102 is registered twice\nform 131 is missing from this program\n");
   EXPECT_EQ(registry.Create(131, nullptr), nullptr);
   EXPECT_NE(registry.Create(102, nullptr), nullptr);
 }
