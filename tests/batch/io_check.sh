@@ -56,6 +56,10 @@ expect "directory on standard input" 2 'zenko-batch : l'"'"'entrée standard est
 expect "standard input closed" 2 \
   'zenko-batch : erreur de lecture de l'"'"'entrée standard : descripteur fermé ou non valide.'
 
+# A byte-order mark before the header is not part of its first name.
+printf '\xEF\xBB\xBFdate;heure\n01/01/2000;12:00:00\n' | "$batch" 130 > out.txt 2> err.txt; status=$?
+expect "byte-order mark" 0 "" "$(printf 'date;heure;jour_julien;tsg;equation_temps;res_date;res_heure;message\n01/01/2000;12:00:00;2451545.0000000;18h 41m 50.5s;3m 18.3s;;;')"
+
 # The command line.
 "$batch" --version > out.txt 2> err.txt; status=$?
 expect "--version" 0 "" "zenko-batch (Zenko) $version"

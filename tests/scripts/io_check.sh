@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # zenko-script when its output is lost or its script cannot be read: a
 # French message naming the cause, status 2, never a success; a site file
-# that is a pipe is refused, not waited on; errors show control characters
-# escaped; --version.
+# that is a pipe is refused, not waited on; one that cannot be written
+# fails; errors show control characters escaped; --version.
 # Usage: io_check.sh ZENKO-SCRIPT VERSION
 set -u
 script=$1
@@ -48,6 +48,9 @@ expect "control character in an error" 2 "error: unknown control id '1025\\x1b[2
 mkfifo Zenko.loc
 echo siteshow | timeout 10 "$script" > out.txt 2> err.txt; status=$?
 expect "site file that is a pipe" 0 "" "site refused"
+# A site file that cannot be written (a directory holding a file) fails the script.
+rm Zenko.loc && mkdir -p Zenko.loc/x && echo 'site 1 2' | "$script" > out.txt 2> err.txt; status=$?
+expect "site file not written" 2 "error: cannot write Zenko.loc"
 
 "$script" --version > out.txt 2> err.txt; status=$?
 expect "--version" 0 "" "zenko-script (Zenko) $version"
