@@ -35,11 +35,10 @@ class FormHarness {
     auto* timer = new QTimer;
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, [this, timer, templateId, body] {
-      const auto& windows = platform_.Windows();
-      if (windows.empty()) return;
-      FormWindow* top = windows.back();
-      if (top->Form().Template().id != templateId || !top->isVisible()) return;
-      if (QApplication::activeModalWidget() != top) return;
+      FormWindow* top = platform_.Windows().empty() ? nullptr : platform_.Windows().back();
+      if (!top || top->Form().Template().id != templateId || !top->isVisible() ||
+          QApplication::activeModalWidget() != top)
+        return;
       timer->stop();
       timer->deleteLater();
       body(*top);
@@ -87,9 +86,7 @@ class FormHarness {
 };
 
 template <typename W>
-W* WidgetOf(FormWindow& window, int id) {
-  return qobject_cast<W*>(window.Widget(id));
-}
+W* WidgetOf(FormWindow& window, int id) { return qobject_cast<W*>(window.Widget(id)); }
 
 inline void Type(FormWindow& window, int id, const QString& text) {
   auto* edit = WidgetOf<QLineEdit>(window, id);
@@ -115,8 +112,7 @@ inline void Check(FormWindow& window, int id, bool doubleClick = false) {
 }
 
 inline QString TextOf(FormWindow& window, int id) {
-  auto* edit = WidgetOf<QLineEdit>(window, id);
-  return edit ? edit->text() : QString();
+  return WidgetOf<QLineEdit>(window, id) ? WidgetOf<QLineEdit>(window, id)->text() : QString();
 }
 
 // Every label and frame title of the window, in creation order.
