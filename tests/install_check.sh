@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a user's system
-# receives (the programs' places: package_check.sh): the help (every page each form's Aide
-# opens, with its frames and pictures), the manual pages, the desktop entry
-# and its icon, and that the installed program starts. (The empty site
-# file: launcher_check.sh, which copies it.)
+# receives: the help (every page each form's Aide opens, with its frames and
+# pictures), the manual pages, the desktop entry's launcher, the installed
+# program's version. (The programs' places and the icons: package_check.sh;
+# the empty site file: launcher_check.sh, which copies it.)
 # Usage: install_check.sh BUILD_DIR VERSION
 set -u
 build=$1 version=$2
@@ -64,13 +64,8 @@ done
 grep -qx "Exec=$prefix/libexec/zenko/zenko-launcher" "$prefix/share/applications/zenko.desktop" ||
   fail "the desktop entry does not start the installed launcher"
 
-# The installed program starts and keeps its menu open until it is stopped
-# (with a home of its own: it makes the user's site file there).
-(cd "$work" && HOME="$work/home" XDG_DATA_HOME= QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
-  timeout 5 "$prefix/bin/zenko" > "$work/start.log" 2>&1)
-status=$?
-[ "$status" -eq 124 ] || { fail "the installed zenko ended with status $status"; cat "$work/start.log" >&2; }
-# It tells its version without any display.
+# The installed program tells its version without any display (that it
+# starts and keeps its menu open: launcher_check.sh, which runs it).
 found=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ASAN_OPTIONS=detect_leaks=0 \
   timeout 5 "$prefix/bin/zenko" --version 2>&1)
 [ "$found" = "zenko (Zenko) $version" ] || fail "zenko --version prints '$found'"
