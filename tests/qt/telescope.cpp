@@ -177,8 +177,7 @@ class TelescopeTest : public QObject {
       Press(window, 1);  // opens 130, handled above; Exit there ends the menu
     });
     menu.DoModal();
-    QVERIFY(calculatorSeen);
-    QVERIFY(boxSeen);
+    QVERIFY(calculatorSeen && boxSeen);
     // Back by the same key, on any window.
     FormHarness again;
     std::unique_ptr<CDialog> form = CreateForm(164, nullptr);

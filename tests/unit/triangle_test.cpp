@@ -16,7 +16,6 @@ using namespace triangle;
 
 namespace {
 
-constexpr double kTruePi = 3.14159265358979323846;
 double Deg(double degrees) { return degrees * kDegree; }
 
 // --- Geometry from first principles: no solver formula here. ---
@@ -120,7 +119,7 @@ TEST(PlaneSolvers, RandomTrianglesAreSolvedBack) {
       PlaneSolutions s;
       ASSERT_TRUE(SolvePlaneSideSideAngle(t.a, t.b, t.A, s));
       EXPECT_EQ(s.secondExists, t.a < t.b) << trial;
-      EXPECT_TRUE(Near(t.B < kTruePi / 2 ? s.first : s.second, t.c, t.B, t.C)) << trial;
+      EXPECT_TRUE(Near(t.B < Deg(90) ? s.first : s.second, t.c, t.B, t.C)) << trial;
     }
   }
   EXPECT_EQ(checked, 400);
