@@ -101,8 +101,9 @@ class TriangleFormsTest : public QObject {
         return area->viewport()->rect().contains(QRect(far->mapTo(area->viewport(), QPoint()), far->size()));
       };
       QVERIFY(!inView());
+      QVERIFY(QTest::qWaitForWindowActive(&window));  // else the focus is only noted
       far->setFocus();
-      QVERIFY(inView());
+      QTRY_VERIFY(inView());
     });
     FormWindow::SetAvailableSize(before);
   }
