@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a user's system
-# receives: the programs, the help (every page each form's Aide
-# opens, with its frames and pictures), the manual pages, the desktop entry
-# and its icon, and that the installed program starts. (The empty site
-# file: launcher_check.sh, which copies it.)
+# receives: the help (every page each form's Aide opens, with its frames and
+# pictures), the manual pages, the desktop entry's launcher, the installed
+# program's version. (The programs' places and the icons: package_check.sh;
+# the empty site file: launcher_check.sh, which copies it.)
 # Usage: install_check.sh BUILD_DIR VERSION
 set -u
 build=$1 version=$2
@@ -16,11 +16,6 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 cmake --install "$build" --prefix "$prefix" > /dev/null || { echo "cmake --install failed" >&2; exit 1; }
 help_dir=$prefix/share/zenko/help
 script=$prefix/libexec/zenko/zenko-script
-
-[ -x "$prefix/bin/zenko" ] || fail "bin/zenko is not installed"
-[ -x "$script" ] || fail "libexec/zenko/zenko-script is not installed"
-[ ! -e "$prefix/bin/zenko-script" ] || fail "the development tool zenko-script is in bin"
-[ -x "$prefix/libexec/zenko/zenko-launcher" ] || fail "libexec/zenko/zenko-launcher is not installed"
 
 # Each form's Aide names a topic; its frameset and the pages it frames must be
 # in the installed help directory.
@@ -64,26 +59,13 @@ for page in zenko zenko-batch zenko-script; do
   [ "$page" = zenko ] || grep -q "$page(1)" <<< "$zenko_text" || fail "zenko(1) does not refer to $page(1)"
 done
 
-desktop=$prefix/share/applications/zenko.desktop
-if [ -f "$desktop" ]; then
-  grep -qx 'Name=Utilitaires du Club Zenko' "$desktop" || fail "desktop entry: wrong Name"
-  exec_path=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
-  [ "$exec_path" = "$prefix/libexec/zenko/zenko-launcher" ] ||
-    fail "desktop entry: Exec=$exec_path is not the installed launcher"
-  icon=$(sed -n 's/^Icon=//p' "$desktop")
-  # (the entry's validity, categories and icon sizes: package_check.sh)
-  [ -f "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "desktop entry: icon $icon is not installed"
-else
-  fail "no desktop entry"
-fi
+# The desktop entry starts the launcher of this prefix (its validity, name,
+# categories and icons: package_check.sh).
+grep -qx "Exec=$prefix/libexec/zenko/zenko-launcher" "$prefix/share/applications/zenko.desktop" ||
+  fail "the desktop entry does not start the installed launcher"
 
-# The installed program starts and keeps its menu open until it is stopped
-# (with a home of its own: it makes the user's site file there).
-(cd "$work" && HOME="$work/home" XDG_DATA_HOME= QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
-  timeout 5 "$prefix/bin/zenko" > "$work/start.log" 2>&1)
-status=$?
-[ "$status" -eq 124 ] || { fail "the installed zenko ended with status $status"; cat "$work/start.log" >&2; }
-# It tells its version without any display.
+# The installed program tells its version without any display (that it
+# starts and keeps its menu open: launcher_check.sh, which runs it).
 found=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ASAN_OPTIONS=detect_leaks=0 \
   timeout 5 "$prefix/bin/zenko" --version 2>&1)
 [ "$found" = "zenko (Zenko) $version" ] || fail "zenko --version prints '$found'"

@@ -8,14 +8,6 @@ expected=${script%.zs}.expected
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
-"$driver" < "$script" > actual.txt 2> errors.txt
-status=$?
-if [ "$status" -ne 0 ]; then
-  echo "zenko-script exited with status $status" >&2
-  cat errors.txt >&2
-  exit 1
-fi
-if ! diff -u "$expected" actual.txt; then
-  echo "transcript differs from $expected" >&2
-  exit 1
-fi
+"$driver" < "$script" > actual.txt 2> errors.txt ||
+  { echo "zenko-script exited with status $?" >&2; cat errors.txt >&2; exit 1; }
+diff -u "$expected" actual.txt || { echo "transcript differs from $expected" >&2; exit 1; }

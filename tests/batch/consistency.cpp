@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <initializer_list>
-#include <fstream>
 #include <iostream>
 #include <random>
 #include <sstream>
@@ -13,7 +12,6 @@
 #include <vector>
 
 #include "Batch.h"
-#include "Bytes.h"
 #include "Printf.h"
 #include "ScriptHost.h"
 #include "Table.h"
@@ -80,14 +78,12 @@ Row RunScript(const BatchForm& form, int button, const Row& row, std::string& sc
   Row shown;
   std::string message, line;
   std::istringstream lines(out.str());
-  while (std::getline(lines, line) && line.rfind(first, 0) != 0) {
-  }
+  while (std::getline(lines, line) && line.rfind(first, 0) != 0) continue;
   while (std::getline(lines, line)) {
     if (line.rfind("message ", 0) == 0 && message.empty()) {
       message = line.substr(line.find(' ', 8) + 1);
-      for (std::size_t k = 0; k < message.size(); ++k)
-        if (message[k] == '\\' && k + 1 < message.size())
-          message.replace(k, 2, message[k + 1] == 'n' ? " " : message.substr(k + 1, 1));
+      for (std::size_t k = 0; k + 1 < message.size(); ++k)
+        if (message[k] == '\\') message.replace(k, 2, message[k + 1] == 'n' ? " " : message.substr(k + 1, 1));
     }
     for (const TableField& r : form.results) {
       const std::string key = std::to_string(r.id) + "=";
@@ -102,20 +98,11 @@ Row RunScript(const BatchForm& form, int button, const Row& row, std::string& sc
 }  // namespace
 
 int main() {
-  if (FoldName("DÉCIMAL") != "decimal" || FoldName("Excentricité") != "excentricite" ||
-      FoldName("±") != "±") {
-    std::cerr << "FoldName drops the wrong accents\n";
-    return 1;
-  }
   // Both read the site file when the sidereal and equatorial forms open.
-  const std::filesystem::path work = std::filesystem::temp_directory_path() /
-                                     ("zenko-batch-consistency-" + std::to_string(::getpid()));
-  std::filesystem::create_directories(work);
-  std::filesystem::current_path(work);
-  unsigned char bytes[16];
-  StoreDoubleLE(-2.5, bytes);
-  StoreDoubleLE(48.8, bytes + 8);
-  std::ofstream("Zenko.loc", std::ios::binary).write(reinterpret_cast<char*>(bytes), 16);
+  char work[] = "/tmp/zenko-batch-consistency-XXXXXX";
+  std::istringstream site("site -2.5 48.8\n");
+  std::ostringstream ignored;
+  if (!mkdtemp(work) || chdir(work) != 0 || RunFormScript(site, ignored, ignored) != 0) return 1;
 
   int rows = 0, failures = 0, messages = 0;
   for (const BatchForm& form : BatchForms()) {
@@ -178,7 +165,7 @@ int main() {
       }
     }
   }
-  std::filesystem::current_path(std::filesystem::temp_directory_path());
+  std::filesystem::current_path("/");
   std::filesystem::remove_all(work);
   std::cout << rows << " rows, " << messages << " with a message, " << failures
             << " different\n";

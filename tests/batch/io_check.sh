@@ -11,14 +11,11 @@ trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
 failures=0
 
-# expect NAME STATUS STDERR-TEXT: compares the last run's status and
-# standard error (err.txt) with what is expected.
+# expect NAME STATUS STDERR-TEXT [STDOUT-TEXT]: compares the last run's
+# status, standard error (err.txt) and output (out.txt) with what is expected.
 expect() {
-  if [ "$status" -ne "$2" ] || [ "$(cat err.txt)" != "$3" ]; then
-    echo "FAIL $1: status $status, stderr:" >&2
-    cat err.txt >&2
-    failures=$((failures + 1))
-  fi
+  [ "$status" -eq "$2" ] && [ "$(cat err.txt)" = "$3" ] && { [ $# -lt 4 ] || [ "$(cat out.txt)" = "$4" ]; } ||
+    { echo "FAIL $1: status $status, stderr: $(cat err.txt), output: $(head -c 300 out.txt 2>/dev/null)" >&2; failures=$((failures + 1)); }
 }
 
 # 3000 rows of J2000.0 (JD 2451545.0, its definition): about 180 kB out,
@@ -59,10 +56,13 @@ expect "directory on standard input" 2 'zenko-batch : l'"'"'entrée standard est
 expect "standard input closed" 2 \
   'zenko-batch : erreur de lecture de l'"'"'entrée standard : descripteur fermé ou non valide.'
 
+# A byte-order mark before the header is not part of its first name.
+printf '\xEF\xBB\xBFdate;heure\n01/01/2000;12:00:00\n' | "$batch" 130 > out.txt 2> err.txt; status=$?
+expect "byte-order mark" 0 "" "$(printf 'date;heure;jour_julien;tsg;equation_temps;res_date;res_heure;message\n01/01/2000;12:00:00;2451545.0000000;18h 41m 50.5s;3m 18.3s;;;')"
+
 # The command line.
 "$batch" --version > out.txt 2> err.txt; status=$?
-expect "--version" 0 ""
-[ "$(cat out.txt)" = "zenko-batch (Zenko) $version" ] || { echo "FAIL --version: $(cat out.txt)" >&2; failures=$((failures + 1)); }
+expect "--version" 0 "" "zenko-batch (Zenko) $version"
 printf 'date;heure\n01/01/2000;12:00:00\n' > -table.csv
 "$batch" 130 -- -table.csv > out.txt 2> err.txt; status=$?
 expect "-- before -table.csv" 0 ""

@@ -24,7 +24,4 @@ done
 "$batch" "${args[@]}" < "$stdin" > out.txt 2> err.txt
 status=$?
 { cat out.txt; echo "--- stderr"; cat err.txt; echo "--- status $status"; } > actual.txt
-if ! diff -u "$expected" actual.txt; then
-  echo "output differs from $expected" >&2
-  exit 1
-fi
+diff -u "$expected" actual.txt || { echo "output differs from $expected" >&2; exit 1; }

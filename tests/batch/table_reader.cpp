@@ -1,5 +1,6 @@
-// The table reader: fields, quotes, bytes, line ends (what it writes is in
-// every table test's expected output).
+// The table reader: line ends, long lines and read errors (fields, quotes
+// and bytes: tables julianday130, julianday130_bytes, badbytes130; what it
+// writes is in every table test's expected output).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,39 +11,6 @@
 #include "Table.h"
 
 namespace {
-
-struct SplitCase {
-  const char* line;
-  std::vector<std::string> fields;
-  LineFault fault;
-};
-
-TEST(BatchTable, SplitsFieldsAndQuotes) {
-  // Quotes opened and not closed, text after them, doubled: julianday130.csv.
-  const SplitCase cases[] = {
-      {"a;b;c", {"a", "b", "c"}, LineFault::kNone},
-      {";", {"", ""}, LineFault::kNone},
-      {"\"a;b\";c", {"a;b", "c"}, LineFault::kNone},
-      {"12,5;ab\"c", {"12,5", "ab\"c"}, LineFault::kNone},  // a quote inside stays
-      {" \"a\" ;b", {" \"a\" ", "b"}, LineFault::kNone},    // not at the start
-      {"x;\"a\"\"", {"x", "a\""}, LineFault::kOpenQuote},
-  };
-  for (const SplitCase& c : cases) {
-    std::vector<std::string> fields;
-    EXPECT_EQ(SplitFields(c.line, fields), c.fault) << c.line;
-    EXPECT_EQ(fields, c.fields) << c.line;
-  }
-}
-
-TEST(BatchTable, ChecksBytes) {
-  EXPECT_EQ(CheckLineBytes("été;Équinoxe ±ddd°"), LineFault::kNone);
-  EXPECT_EQ(CheckLineBytes("\xF0\x9F\x94\xAD"), LineFault::kNone);  // telescope emoji
-  EXPECT_EQ(CheckLineBytes(std::string("a\0b", 3)), LineFault::kNulByte);
-  const char* bad[] = {"\xFF", "\xC3", "\xC3(", "\xC0\xAF" /* overlong '/' */,
-                       "\xED\xA0\x80" /* surrogate */, "\xF4\x90\x80\x80" /* > U+10FFFF */,
-                       "\xE2\x82", "\x80"};
-  for (const char* b : bad) EXPECT_EQ(CheckLineBytes(b), LineFault::kBadUtf8) << b;
-}
 
 TEST(BatchTable, ReadsLinesWithTheirNumbersAndCutsTooLongOnes) {
   // Line ends of Unix (LF), DOS (CRLF) and old Macs (a lone CR).

@@ -14,15 +14,10 @@
 #include <string>
 
 #include "Batch.h"
+#include "NotANumber.h"
 #include "Table.h"
 
 namespace {
-bool NotANumber(const std::string& text) {
-  std::string lower;
-  for (char c : text) lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
-  return lower.find("nan") != std::string::npos || lower.find("inf") != std::string::npos;
-}
-
 void Fail(const std::string& why, const std::string& line) {
   std::fprintf(stderr, "%s: %s\n", why.c_str(), line.substr(0, 300).c_str());
   std::abort();

@@ -12,14 +12,13 @@ mkdir -p "$work/corpus" "$work/found"
 "$fuzzer" -max_total_time="$seconds" -timeout=1 -max_len="$max_len" \
   -print_final_stats=1 -artifact_prefix="$work/found/" "$work/corpus" "$seeds" > "$work/log" 2>&1
 status=$?
+shopt -s nullglob
 found=("$work"/found/*)
-[ -e "${found[0]}" ] || found=()
 if [ "$status" -ne 0 ] || [ ${#found[@]} -gt 0 ]; then
   tail -n 60 "$work/log"
-  name=$(basename "$fuzzer")
   mkdir -p "$keep"
   for artifact in "${found[@]}"; do
-    kept=$keep/$name-$(basename "$artifact")
+    kept=$keep/$(basename "$fuzzer")-$(basename "$artifact")
     cp "$artifact" "$kept"
     echo "input kept in $kept (hex):"
     od -An -tx1 "$artifact" | head -n 20

@@ -9,15 +9,8 @@
 #include <sstream>
 #include <string>
 
+#include "NotANumber.h"
 #include "ScriptHost.h"
-
-namespace {
-bool NotANumber(const std::string& text) {
-  std::string lower;
-  for (char c : text) lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
-  return lower.find("nan") != std::string::npos || lower.find("inf") != std::string::npos;
-}
-}  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   // The driver reads and writes Zenko.loc in the current directory.

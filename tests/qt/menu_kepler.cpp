@@ -19,10 +19,8 @@ class MenuKeplerTest : public QObject {
     harness.Run(menu, [&](FormWindow& menuWindow) {
       harness.WhenShown(164, [&](FormWindow& window) {
         // Enter in a field runs the default button: no unit chosen yet.
-        auto seen = harness.AnswerBoxes(
-            [&] { QTest::keyClick(WidgetOf<QLineEdit>(window, 1095), Qt::Key_Return); });
-        QCOMPARE(seen.size(), size_t(1));
-        QCOMPARE(seen[0], QMessageBox::Warning);
+        QCOMPARE(harness.AnswerBoxes([&] { QTest::keyClick(WidgetOf<QLineEdit>(window, 1095), Qt::Key_Return); }),
+                 std::vector{QMessageBox::Warning});
         Check(window, 1136);
         Type(window, 1095, QStringLiteral("1"));
         Type(window, 1121, QStringLiteral("0"));
@@ -43,8 +41,7 @@ class MenuKeplerTest : public QObject {
         Type(window, 1095, QStringLiteral("1"));
         Type(window, 1121, QStringLiteral("0,0167"));
         Type(window, 1122, QStringLiteral("1"));
-        auto seen = harness.AnswerBoxes([&] { Press(window, 1129); });
-        QVERIFY(seen.empty());
+        QVERIFY(harness.AnswerBoxes([&] { Press(window, 1129); }).empty());
         QCOMPARE(TextOf(window, 1127), QStringLiteral("30,287"));
         QCOMPARE(TextOf(window, 1126), QStringLiteral("29,292"));
         Press(window, 2);

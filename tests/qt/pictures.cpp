@@ -61,32 +61,17 @@ class PicturesTest : public QObject {
     QApplication::setFont(saved);
   }
 
-  // The checker itself finds a cut text and an overlap.
+  // The checker itself finds a cut text.
   void checkerFindsFaults() {
-    FormHarness harness;
-    harness.Platform().SetMessageShower([](const std::string&, Icon) {});
     FormSnapshot snapshot(135);
     FormWindow& window = snapshot.Window();
     window.show();
     QApplication::processEvents();
     QVERIFY(LayoutProblems(window).isEmpty());
-    auto* button = WidgetOf<QPushButton>(window, 1017);
-    button->setMaximumWidth(20);
-    button->setMinimumWidth(20);
+    WidgetOf<QPushButton>(window, 1017)->setFixedWidth(20);
     QApplication::processEvents();
-    QStringList problems = LayoutProblems(window);
-    QVERIFY2(!problems.filter(QStringLiteral("form 135: id1017 '&Calcul' is cut")).isEmpty(),
-             qPrintable(problems.join('\n')));
-    button->setMaximumWidth(QWIDGETSIZE_MAX);
-    button->setMinimumWidth(0);
-    QWidget* other = window.Widget(1);
-    QWidget* parent = button->parentWidget();
-    button->setParent(nullptr);
-    button->setParent(parent);
-    button->setGeometry(other->geometry());
-    button->show();
-    problems = LayoutProblems(window);
-    QVERIFY2(!problems.filter(QStringLiteral("overlaps")).isEmpty(), qPrintable(problems.join('\n')));
+    QVERIFY2(LayoutProblems(window).contains(QStringLiteral("form 135: id1017 '&Calcul' is cut")),
+             qPrintable(LayoutProblems(window).join('\n')));
     window.hide();
   }
 };

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # zenko-script when its output is lost or its script cannot be read: a
 # French message naming the cause, status 2, never a success; a site file
-# that is a pipe is refused, not waited on; errors show control characters
-# escaped; --version.
+# that is a pipe is refused, not waited on; one that cannot be written
+# fails; errors show control characters escaped; --version.
 # Usage: io_check.sh ZENKO-SCRIPT VERSION
 set -u
 script=$1
@@ -12,14 +12,11 @@ trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
 failures=0
 
-# expect NAME STATUS STDERR-TEXT: compares the last run's status and
-# standard error (err.txt) with what is expected.
+# expect NAME STATUS STDERR-TEXT [STDOUT-TEXT]: compares the last run's
+# status, standard error (err.txt) and output (out.txt) with what is expected.
 expect() {
-  if [ "$status" -ne "$2" ] || [ "$(cat err.txt)" != "$3" ]; then
-    echo "FAIL $1: status $status, stderr:" >&2
-    cat err.txt >&2
-    failures=$((failures + 1))
-  fi
+  [ "$status" -eq "$2" ] && [ "$(cat err.txt)" = "$3" ] && { [ $# -lt 4 ] || [ "$(cat out.txt)" = "$4" ]; } ||
+    { echo "FAIL $1: status $status, stderr: $(cat err.txt), output: $(head -c 300 out.txt 2>/dev/null)" >&2; failures=$((failures + 1)); }
 }
 
 # 8000 reads of a field: about 100 kB out, more than a pipe holds.
@@ -50,11 +47,12 @@ expect "control character in an error" 2 "error: unknown control id '1025\\x1b[2
 # Zenko.loc as a pipe without a writer: refused at once, as the forms do.
 mkfifo Zenko.loc
 echo siteshow | timeout 10 "$script" > out.txt 2> err.txt; status=$?
-expect "site file that is a pipe" 0 ""
-[ "$(cat out.txt)" = "site refused" ] || { echo "FAIL site pipe: $(cat out.txt)" >&2; failures=$((failures + 1)); }
+expect "site file that is a pipe" 0 "" "site refused"
+# A site file that cannot be written (a directory holding a file) fails the script.
+rm Zenko.loc && mkdir -p Zenko.loc/x && echo 'site 1 2' | "$script" > out.txt 2> err.txt; status=$?
+expect "site file not written" 2 "error: cannot write Zenko.loc"
 
 "$script" --version > out.txt 2> err.txt; status=$?
-expect "--version" 0 ""
-[ "$(cat out.txt)" = "zenko-script (Zenko) $version" ] || { echo "FAIL --version: $(cat out.txt)" >&2; failures=$((failures + 1)); }
+expect "--version" 0 "" "zenko-script (Zenko) $version"
 
 exit $((failures > 0))

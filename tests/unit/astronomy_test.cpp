@@ -132,9 +132,8 @@ TEST(OrbitalSpeeds, PublishedValues) {
       // 54.52 km/s at perihelion, 0.91 at aphelion; period a^1.5 years.
       {"Halley (Meeus 33)", 4.74047, 17.9400782, 0.96727426, std::pow(17.9400782, 1.5), 54.52,
        0.91, 0.01},
-      // Meeus, ch. 33: 29.7847 km/s on a circular orbit of 1 AU, in AU and
-      // years, then in km (149597870) and days (365.25636).
-      {"circular 1 AU", 4.74047, 1.0, 0.0, 1.0, 29.7847, 29.7847, 0.001},
+      // Meeus, ch. 33: 29.7847 km/s on a circular orbit of 1 AU in km
+      // (149597870) and days (365.25636); in AU and years: table kepler164.
       {"circular 1 AU in km", 1.157407e-05, 149597870.0, 0.0, 365.25636, 29.7847, 29.7847, 0.002},
   };
   for (const Row& r : rows) {

@@ -64,30 +64,6 @@ TEST(FormatDegreesAndHours, WorkedValues) {
   EXPECT_EQ(ToColonForm("- 0h 30m 0.0s UT"), "-0:30:0.0UT");
 }
 
-// Printed text -> colon form -> value: back within the printing precision,
-// modulo the range.
-TEST(ToColonForm, RoundTripThroughParseSexagesimal) {
-  std::mt19937 rng(4);
-  std::uniform_real_distribution<double> degrees(-720.0, 720.0);
-  for (int i = 0; i < 20000; ++i) {
-    double v = degrees(rng);
-    if (i % 4 == 0) v = std::round(v * 3600.0) / 3600.0 + (i % 8 - 4) * 1e-7;
-    for (int precision : {0, 2, 1, 3}) {
-      bool inHours = precision % 2 == 1;
-      for (double offset : {0.0, inHours ? 12.0 : 180.0}) {
-        double x = inHours ? v / 15.0 : v;
-        std::string text = inHours ? FormatHours(x, "", precision, offset)
-                                   : FormatDegrees(x, precision, offset);
-        double back = 0.0, turn = inHours ? 24.0 : 360.0;
-        ASSERT_EQ(ParseSexagesimal(ToColonForm(text), back), S::Ok) << text;
-        ASSERT_TRUE(inHours || (back >= -offset && back < turn - offset)) << text;
-        double tolerance = (precision == 3 ? 0.0005 : precision == 1 ? 0.05 : 0.5) / 3600;
-        ASSERT_LE(std::fabs(std::remainder(back - x, turn)), tolerance + 1e-9) << text;
-      }
-    }
-  }
-}
-
 TEST(ParseDateField, StatusesAndValues) {
   // What is read: "d/m/y" for a date, the year of an epoch.
   const struct { const char* text; S status; const char* read; } read[] = {
@@ -98,6 +74,9 @@ TEST(ParseDateField, StatusesAndValues) {
       // Leap years: Julian rule up to 1582, Gregorian after.
       {"29/02/2000", S::Ok, "29/2/2000"}, {"29/02/1500", S::Ok, "29/2/1500"},
       {"29/02/-4", S::Ok, "29/2/-4"}, {"29/02/-100", S::Ok, "29/2/-100"},
+      // Refused: nothing written. (Every refused text: julianday130_refused.)
+      {"29/02/1900", S::NoSuchDate, "-9"}, {"J2000.5", S::EpochSyntax, "-9"},
+      {"1//2000", S::DateSyntax, "-9"}, {"", S::Empty, "-9"},
   };
   for (const auto& c : read) {
     int day = -9, month = -9, year = -9;
@@ -105,24 +84,6 @@ TEST(ParseDateField, StatusesAndValues) {
     EXPECT_EQ(c.status == S::Ok ? Format("%d/%d/%d", day, month, year) : Format("%d", year),
               c.read);
     EXPECT_TRUE(c.status == S::Ok || (day == -9 && month == -9)) << c.text;
-  }
-  const std::pair<S, std::vector<const char*>> refused[] = {
-      {S::Empty, {""}},
-      {S::NoSuchDate, {"29/02/1900", "29/02/-1", "5/10/1582", "14/10/1582", "0/1/2000",
-                       "1/0/2000", "1/13/2000", "31/04/2000"}},
-      {S::EpochSyntax, {"J", "J2000.5", "J-100", "J+100", "J 2000", "J2147483648",
-                        "J99999999999999999999"}},
-      {S::DateSyntax, {"j2000", "1//2000", "1/1/", "/1/2000", "1/1/-", "//", "01/03/-1/2000",
-                       "-01/01/2000", "1/-1/2000", "1/1/--5", "1/1/5-", "1/1/2000 ", "1.5/1/2000",
-                       "1/1", "4294967297/1/2000", "1/4294967297/2000", "1/1/2147483648",
-                       "1/1/-2147483649"}},
-  };
-  for (const auto& [status, texts] : refused) {
-    for (const char* text : texts) {
-      int day = -9, month = -9, year = -9;
-      EXPECT_EQ(ParseDateField(text, day, month, year), status) << text;
-      EXPECT_TRUE(day == -9 && month == -9 && year == -9) << text;  // nothing written
-    }
   }
 }
 

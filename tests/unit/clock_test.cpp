@@ -33,15 +33,13 @@ TEST(Clock, SystemClockIsUniversalTimeWhateverTheTimeZone) {
   // nothing: the zone must exist (scripts/deps.sh installs tzdata).
   ASSERT_TRUE(std::filesystem::exists("/usr/share/zoneinfo/Pacific/Kiritimati"))
       << "install tzdata";
-  const char* previous = std::getenv("TZ");
-  std::string saved = previous ? previous : "";
-  setenv("TZ", "UTC", 1);
-  tzset();
-  UtInstant utc = CurrentUt();
-  setenv("TZ", "Pacific/Kiritimati", 1);  // fourteen hours ahead
-  tzset();
-  UtInstant far = CurrentUt();
-  previous ? setenv("TZ", saved.c_str(), 1) : unsetenv("TZ");
+  auto at = [](const char* zone) {
+    setenv("TZ", zone, 1);
+    tzset();
+    return CurrentUt();
+  };
+  UtInstant utc = at("UTC"), far = at("Pacific/Kiritimati");  // fourteen hours ahead
+  unsetenv("TZ");
   tzset();
   EXPECT_TRUE(IsUsableInstant(utc));
   // The two readings are at most a moment apart, never fourteen hours.

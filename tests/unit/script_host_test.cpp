@@ -1,12 +1,12 @@
-// The headless driver itself: its errors, its nesting limit and its site
-// commands (comments, blank lines and texts with blanks are in every
-// transcript; the bytes "site" writes are read back by the forms there).
+// The headless driver itself: its errors and its nesting limit (its site
+// commands: transcript site_commands; comments, blank lines and texts with
+// blanks are in every transcript; the bytes "site" writes are read back by
+// the forms there).
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 
-#include "InTempDir.h"
 #include "ScriptHost.h"
 
 namespace {
@@ -23,9 +23,7 @@ ScriptRun RunScript(const std::string& script) {
   return {status, out.str(), err.str()};
 }
 
-using ScriptDriver = InTempDir;
-
-TEST_F(ScriptDriver, ErrorsExitWithStatusTwoAndStopTheScript) {
+TEST(ScriptDriver, ErrorsExitWithStatusTwoAndStopTheScript) {
   const char* scripts[] = {
       "bogus\nopen 164\n", "open 999\n", "open 164\nclick 9999\nget 1127\n",
       "open 164\nset 1127 1\n",  // a result field is not typed into
@@ -42,7 +40,7 @@ TEST_F(ScriptDriver, ErrorsExitWithStatusTwoAndStopTheScript) {
   }
 }
 
-TEST_F(ScriptDriver, DeepNestingEndsWithAnErrorNotACrash) {
+TEST(ScriptDriver, DeepNestingEndsWithAnErrorNotACrash) {
   // Enough nested forms to exhaust the stack without a limit.
   std::string deep;
   for (int i = 0; i < 10200; ++i) deep += "open 164\n";
@@ -54,16 +52,6 @@ TEST_F(ScriptDriver, DeepNestingEndsWithAnErrorNotACrash) {
   run = RunScript(deep.substr(0, 64 * 9) + "get 1095\n");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "1095=\n");
-}
-
-TEST_F(ScriptDriver, SiteCommandsShowWhatTheFileHolds) {
-  ScriptRun run = RunScript(
-      "siteshow\nsite raw 0102\nsiteshow\nsite raw\nsiteshow\n"
-      "site -2.5 48.8\nsiteshow\nsite none\nsiteshow\n");
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out,
-            "site none\nsite short 2\nsite short 0\n"
-            "site -2.5 48.799999999999997\nsite none\n");
 }
 
 }  // namespace
