@@ -550,7 +550,8 @@ int RunBatchCommand(const std::vector<std::string>& args, int in, std::ostream& 
   bool optionsEnded = false;  // after "--", a name beginning with '-' is a file
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (optionsEnded) {
+    const bool option = !optionsEnded && a.size() > 1 && a[0] == '-';
+    if (!option) {
       positional.push_back(a);
     } else if (a == "--") {
       optionsEnded = true;
@@ -580,12 +581,10 @@ int RunBatchCommand(const std::vector<std::string>& args, int in, std::ostream& 
         button = a.substr(9);
       }
       haveButton = true;
-    } else if (a.size() > 1 && a[0] == '-') {
+    } else {
       err << kProgram << "option inconnue : « " << Shown(a.substr(0, 80))
           << " » (zenko-batch --aide).\n";
       return kBatchUsage;
-    } else {
-      positional.push_back(a);
     }
   }
   if (positional.empty() || positional.size() > 2) {
