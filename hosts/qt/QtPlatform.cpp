@@ -592,7 +592,7 @@ namespace {
 // In night vision the help is opened with "#nuit" after the page's address,
 // which the pages' script reads to show them red on black. A browser is
 // handed that address through a small page that only leads to it: xdg-open
-// takes a file's address with a fragment for a file that does not exist.
+// refuses a file's address with a fragment, looking for a file of that name.
 // Without that page (nowhere to write it), the address itself.
 QUrl NightHelpUrl(const QString& page) {
   QUrl night = QUrl::fromLocalFile(page);
