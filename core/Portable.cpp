@@ -60,7 +60,13 @@ double DoubleOfBits(std::uint64_t bits) {
 #endif
 }
 
-bool UsesPortableFallbacks() { return !ZENKO_LIBRARY_CHARCONV || !ZENKO_LIBRARY_BIT_CAST; }
+bool UsesPortableFallbacks() {
+#if ZENKO_LIBRARY_CHARCONV && ZENKO_LIBRARY_BIT_CAST
+  return false;
+#else
+  return true;
+#endif
+}
 
 namespace {
 

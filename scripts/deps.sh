@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need,
 # when they are missing (as root directly, otherwise through sudo).
-# Usage: scripts/deps.sh [run]   ("run": only what building and starting
-# the program needs, as scripts/run.sh asks)
+# Usage: scripts/deps.sh [run|web]   ("run": only what building and
+# starting the program needs, as scripts/run.sh asks; "web": only what the
+# WebAssembly build and its Node tests need, as scripts/web.sh asks)
 set -euo pipefail
 # Configuring the project looks for GoogleTest, Google Benchmark and
 # liberfa, so they belong to the small set too (they are small).
 packages=(cmake make g++ qt6-base-dev libqt6svg6 qt6-translations-l10n
           libgtest-dev libbenchmark-dev liberfa-dev)
-if [ "${1:-}" != run ]; then
+if [ "${1:-}" = web ]; then
+  # emscripten brings its clang, Node and the JavaScript parser it links
+  # with; its system libraries come built.
+  packages=(cmake make emscripten)
+elif [ "${1:-}" != run ]; then
   # Offscreen Qt tests, the clock test's time zones, the sanitizer and
   # fuzzing build (clang), clang-tidy, the compiler cache and a faster
   # linker, the package and its checks.

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Runs one form script in a fresh temporary directory and compares what the
 # driver prints (standard output and exit status) with NAME.expected.
+# Usage: run_transcript.sh DRIVER... SCRIPT (the driver may be a command of
+# several words, e.g. node zenko-script.js)
 set -u
-driver=$1
-script=$2
+script=${!#}
+driver=("${@:1:$#-1}")
 expected=${script%.zs}.expected
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
-"$driver" < "$script" > actual.txt 2> errors.txt
+"${driver[@]}" < "$script" > actual.txt 2> errors.txt
 status=$?
 if [ "$status" -ne 0 ]; then
   echo "zenko-script exited with status $status" >&2
