@@ -5,7 +5,8 @@
 # and the site file of the current directory like the native programs.
 # Usage: scripts/web.sh --build-only   build the drivers
 #        scripts/web.sh --test         build them and run their Node tests
-#                                      (every transcript and table test)
+#                                      (every transcript and table test, and
+#                                      the check of the double conversions)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mode=${1:-}
@@ -24,6 +25,7 @@ emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DZENKO_WERROR=ON "${
 cmake --build build-web -j"$jobs" --target zenko-script zenko-batch
 echo "Built: build-web/zenko-script.js, build-web/zenko-batch.js"
 if [ "$mode" = --test ]; then
+  cmake --build build-web -j"$jobs"
   (cd build-web && ctest -j"$jobs" -L web --output-on-failure)
 fi
 if [ -z "$mode" ]; then
