@@ -237,6 +237,16 @@ TEST(PortableFallbacks, DecimalCommaLocale) {
   EXPECT_EQ(v, 12.5);
   EXPECT_EQ(printed, "2.67");
 }
+// The stand-ins serve where the library lacks a function, or where the
+// build forces them; otherwise the library's own functions do.
+TEST(PortableFallbacks, ChosenAsTheBuildAsks) {
+#if ZENKO_EXPECT_FALLBACKS || !LIBRARY_CHARCONV || !defined(__cpp_lib_bit_cast)
+  EXPECT_TRUE(UsesPortableFallbacks());
+#else
+  EXPECT_FALSE(UsesPortableFallbacks());
+#endif
+}
+
 #if LIBRARY_CHARCONV
 TEST(PortableFallbacks, ReadsAsFromChars) {
   int count = 0;
