@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <random>
@@ -18,6 +19,7 @@
 #include <vector>
 #include <version>
 
+#include "InTempDir.h"
 #include "Portable.h"
 
 #if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
@@ -213,30 +215,53 @@ TEST(PortableFallbacks, BitCast) {
 }
 
 // A program that reads its locale from the environment may get a decimal
-// comma; the stand-ins still work in the "C" locale.
-TEST(PortableFallbacks, DecimalCommaLocale) {
-  const char* names[] = {"fr_FR.UTF-8", "fr_FR.utf8", "de_DE.UTF-8", "C.UTF-8"};
-  std::string previous = std::setlocale(LC_ALL, nullptr);
-  const char* comma = nullptr;
-  for (const char* name : names) {
-    if (std::setlocale(LC_ALL, name) && std::strcmp(std::localeconv()->decimal_point, ",") == 0) {
-      comma = name;
-      break;
+// comma; the stand-ins still work in the "C" locale. The locale is the
+// system's French one, or one compiled for the test by localedef into the
+// test's directory (LOCPATH) when the system has the locale sources.
+class DecimalComma : public InTempDir {
+ protected:
+  void TearDown() override {
+    std::setlocale(LC_ALL, previous_locale_.c_str());
+    if (had_locpath_) {
+      setenv("LOCPATH", locpath_.c_str(), 1);
+    } else {
+      unsetenv("LOCPATH");
     }
+    InTempDir::TearDown();
   }
-  if (comma == nullptr) {
-    std::setlocale(LC_ALL, previous.c_str());
-    GTEST_SKIP() << "no locale with a decimal comma on this system";
+  bool UseCommaLocale() {
+    for (const char* name : {"fr_FR.UTF-8", "fr_FR.utf8", "fr_FR", "de_DE.UTF-8"}) {
+      if (std::setlocale(LC_ALL, name) && std::strcmp(std::localeconv()->decimal_point, ",") == 0)
+        return true;
+    }
+    std::filesystem::create_directory(dir_ / "made");
+    if (std::system("localedef -i fr_FR -f ISO-8859-1 made/fr > /dev/null 2>&1") != 0) return false;
+    setenv("LOCPATH", (dir_ / "made").c_str(), 1);
+    return std::setlocale(LC_ALL, "fr") && std::strcmp(std::localeconv()->decimal_point, ",") == 0;
   }
+
+ private:
+  std::string previous_locale_ = std::setlocale(LC_ALL, nullptr);
+  bool had_locpath_ = std::getenv("LOCPATH") != nullptr;
+  std::string locpath_ = had_locpath_ ? std::getenv("LOCPATH") : "";
+};
+
+TEST_F(DecimalComma, StandInsReadAndPrintWithAPoint) {
+  if (!UseCommaLocale()) GTEST_SKIP() << "no locale with a decimal comma, nor localedef";
+  // The locale is in force: the C library itself prints a comma now.
+  char plain[16];
+  std::snprintf(plain, sizeof plain, "%.2f", 2.5);
+  ASSERT_STREQ(plain, "2,50");
   std::string text = "12.5";
   double v = 0.0;
   auto r = portable_fallback::ReadFixedDouble(text.data(), text.data() + text.size(), v);
-  std::string printed = Write(&portable_fallback::WriteFixedDouble, 2.675, 2);
-  std::setlocale(LC_ALL, previous.c_str());
   EXPECT_EQ(r.ec, std::errc());
+  EXPECT_EQ(r.ptr, text.data() + text.size());
   EXPECT_EQ(v, 12.5);
-  EXPECT_EQ(printed, "2.67");
+  EXPECT_EQ(Write(&portable_fallback::WriteFixedDouble, 2.675, 2), "2.67");
+  EXPECT_EQ(Write(&portable_fallback::WriteFixedDouble, 1e22, 1), "10000000000000000000000.0");
 }
+
 // The stand-ins serve where the library lacks a function, or where the
 // build forces them; otherwise the library's own functions do.
 TEST(PortableFallbacks, ChosenAsTheBuildAsks) {
