@@ -6,7 +6,11 @@
 #                         cannot load the .wasm by its file path
 #   EXIT_RUNTIME          leaving main flushes the output and gives the
 #                         process its exit status
-add_link_options(-sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1 -sWASM_ASYNC_COMPILATION=0 -sEXIT_RUNTIME=1)
+#   FORCE_FILESYSTEM      the file system even in a program that opens no
+#                         file: without it standard output goes through a
+#                         console writer that never reports a failed write
+add_link_options(-sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1 -sWASM_ASYNC_COMPILATION=0 -sEXIT_RUNTIME=1
+                 -sFORCE_FILESYSTEM=1)
 
 # em++ links through the JavaScript parser acorn, which Debian installs
 # where Node does not look by itself.
