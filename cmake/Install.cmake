@@ -3,7 +3,7 @@
 #   libexec/zenko/zenko-launcher    the desktop entry's launcher (site file home)
 #   libexec/zenko/zenko-script      the headless form driver, a development tool
 #   share/zenko/help/               the help pages, found by the program
-#   share/zenko/Zenko.loc           the empty site file the launcher copies
+#   share/zenko/Zenko.loc           the empty site file zenko copies for a user
 #   share/applications, share/metainfo, share/icons/hicolor, share/man/man1,
 #   share/doc/zenko (copyright, changelog)
 include(GNUInstallDirs)
@@ -71,11 +71,16 @@ else()
                   "the PNG icons will not be installed")
 endif()
 
-# Manual pages and the Debian changelog, compressed as Debian wants them.
-set(ZENKO_MAN_PAGES ${CMAKE_SOURCE_DIR}/data/man/zenko.1)
-if(EXISTS ${CMAKE_SOURCE_DIR}/data/man/zenko-batch.1)
-  list(APPEND ZENKO_MAN_PAGES ${CMAKE_SOURCE_DIR}/data/man/zenko-batch.1)
-endif()
+# Manual pages (given the version) and the Debian changelog, compressed as
+# Debian wants them: gzip -n keeps no name or time, so the bytes depend on
+# the text alone.
+set(ZENKO_MAN_PAGES)
+foreach(page zenko zenko-batch zenko-script)
+  if(page STREQUAL "zenko" OR TARGET ${page})
+    configure_file(${CMAKE_SOURCE_DIR}/data/man/${page}.1 ${ZENKO_INSTALL_GENERATED}/${page}.1 @ONLY)
+    list(APPEND ZENKO_MAN_PAGES ${ZENKO_INSTALL_GENERATED}/${page}.1)
+  endif()
+endforeach()
 configure_file(${CMAKE_SOURCE_DIR}/data/debian/changelog.in ${ZENKO_INSTALL_GENERATED}/changelog @ONLY)
 set(compressed_files)
 foreach(source ${ZENKO_MAN_PAGES} ${ZENKO_INSTALL_GENERATED}/changelog)

@@ -49,17 +49,48 @@ std::string WithDecimalComma(std::string text) {
   return text;
 }
 
-std::string WithoutNegativeZero(std::string text) {
-  std::string::size_type minus = std::string::npos;
-  bool digits = false;
-  for (std::string::size_type i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    if (c >= '1' && c <= '9') return text;
-    if (c == '0') digits = true;
-    if (c == '-' && !digits && minus == std::string::npos) minus = i;
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// What stands between the digits of one printed value: the decimal point
+// or comma, the colon, and the units h, m, s, ', " and the degree sign's
+// two bytes.
+bool IsValueMark(char c) {
+  switch (c) {
+    case '.': case ',': case ':': case 'h': case 'm': case 's': case '\'':
+    case '"': case '\xC2': case '\xB0':
+      return true;
+    default:
+      return false;
   }
-  if (!digits || minus == std::string::npos) return text;
-  std::string::size_type count =
-      (minus + 1 < text.size() && text[minus + 1] == ' ') ? 2 : 1;
-  return text.erase(minus, count);
+}
+
+}  // namespace
+
+std::string WithoutNegativeZero(std::string text) {
+  for (std::string::size_type i = 0; i < text.size(); ++i) {
+    // A value begins with its sign at the start or after a blank; the sign
+    // may be followed by one blank ("- 0h").
+    if (text[i] != '-' || (i > 0 && !IsBlank(text[i - 1]))) continue;
+    std::string::size_type first = i + 1;
+    if (first < text.size() && text[first] == ' ') ++first;
+    if (first >= text.size() || !IsDigit(text[first])) continue;
+    bool zero = true;
+    std::string::size_type end = first;
+    while (end < text.size()) {
+      const char c = text[end];
+      if (IsDigit(c)) {
+        zero = zero && c == '0';
+      } else if (!IsValueMark(c) &&
+                 !(c == ' ' && end + 1 < text.size() && IsDigit(text[end + 1]))) {
+        break;
+      }
+      ++end;
+    }
+    // It ends at the end or before a blank: "-0/" is part of a path.
+    if (zero && (end == text.size() || IsBlank(text[end]))) text.erase(i, first - i);
+  }
+  return text;
 }

@@ -14,7 +14,11 @@ void AppendInteger(std::string& out, long long value);
 // Replaces every '.' of a printed number by ','.
 std::string WithDecimalComma(std::string text);
 
-// A printed value whose digits are all zeros loses its minus sign (and the
-// blank after it): "-0,00000" -> "0,00000", "- 0h 0m 0.0s" -> "0h 0m 0.0s".
-// Any other text comes back unchanged.
+// A printed zero never carries a minus sign: every printed value in text
+// whose digits are all zeros loses its minus sign (and the blank after it):
+// "-0,00000" -> "0,00000", "- 0h 0m 0.0s" -> "0h 0m 0.0s",
+// "Fonction 1 :    -0.000000\n" -> "Fonction 1 :    0.000000\n". A value
+// is a minus sign at the start or after a blank, digits with the marks
+// between them (. , : h m s ' " and the degree sign), and then the end or a
+// blank. Everything else comes back unchanged.
 std::string WithoutNegativeZero(std::string text);

@@ -1,6 +1,7 @@
 #include "SiteFile.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +11,7 @@
 #include <csignal>
 #include <cstring>
 #include <string>
+#include <thread>
 
 #include "Angles.h"
 #include "Bytes.h"
@@ -44,6 +46,29 @@ int OpenSite(int flags) {
     fd = open(kSiteFileName, flags | O_CLOEXEC | O_NONBLOCK);
   } while (fd < 0 && errno == EINTR);
   return fd;
+}
+
+// Takes the lock (LOCK_SH or LOCK_EX), trying again every millisecond
+// while another program holds it, for kSiteFileLockWait at most. Returns 0,
+// or the errno of the failure (EWOULDBLOCK when the time ran out). A file
+// system that keeps no locks (some network mounts) is read and written
+// unlocked, as it was before locking: refusing there would lock the user out.
+int Lock(int fd, int operation) {
+  const auto deadline = std::chrono::steady_clock::now() + kSiteFileLockWait;
+  while (flock(fd, operation | LOCK_NB) != 0) {
+    if (errno == EINTR) continue;
+    if (errno == ENOLCK || errno == EOPNOTSUPP || errno == ENOSYS) return 0;
+    if (errno != EWOULDBLOCK) return errno;
+    if (std::chrono::steady_clock::now() >= deadline) return EWOULDBLOCK;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return 0;
+}
+
+// The outcome of a lock that could not be had: a lock still held by
+// another program when the time ran out is refused access.
+SiteFileResult NotLocked(int error) {
+  return error == EWOULDBLOCK ? NotOpened(EACCES) : FailedOnceOpen(error);
 }
 
 SiteFileWriter& Writer() {
@@ -145,13 +170,15 @@ SiteFileResult ReadSiteFile(double& longitude, double& latitude) {
   std::size_t got = 0;
   struct stat status = {};
   int error = 0;
+  int locked = 0;
   if (fstat(fd, &status) != 0)
     error = errno;
   else if (!S_ISREG(status.st_mode))
     error = EACCES;  // a directory, a pipe or a device is not read
-  else
+  else if ((locked = Lock(fd, LOCK_SH)) == 0)
     error = ReadStart(fd, bytes, got);
-  close(fd);
+  close(fd);  // and the lock with it
+  if (locked != 0) return NotLocked(locked);
   if (error != 0) return FailedOnceOpen(error);
   double lon = got >= 8 ? LoadDoubleLE(bytes) : 0.0;
   double lat = got >= 16 ? LoadDoubleLE(bytes + 8) : 0.0;
@@ -177,6 +204,10 @@ SiteFileResult WriteSiteFile(SiteCoordinate& longitude, SiteCoordinate& latitude
     close(fd);
     return NotOpened(refused);
   }
+  if (int locked = Lock(fd, LOCK_EX); locked != 0) {
+    close(fd);
+    return NotLocked(locked);
+  }
   unsigned char before[16] = {};
   std::size_t held = 0;
   int error = ReadStart(fd, before, held);
@@ -186,6 +217,7 @@ SiteFileResult WriteSiteFile(SiteCoordinate& longitude, SiteCoordinate& latitude
     Place(latitude, before, held, 8, after);
     error = WriteInPlace(fd, before, held, status.st_size, after);
   }
+  // Closing releases the lock.
   if (close(fd) != 0 && error == 0 && errno != EINTR) error = errno;
   if (error != 0) return FailedOnceOpen(error);
   return {};

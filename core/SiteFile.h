@@ -3,13 +3,20 @@
 // latitude, in degrees; 0.0 means no value. Bytes after the sixteenth are
 // kept. The file is never created, and only a regular file is used: a pipe,
 // a device or a directory of that name is refused at once, never waited on.
+// Reading holds a shared lock on the file (flock), saving an exclusive one
+// over its whole read and write, so that two programs saving at the same
+// moment never write back each other's old values. A lock is waited for
+// kSiteFileLockWait at most; a file still locked then is refused like a
+// file without permission (OpenFailed, EACCES), and nothing is written.
 #pragma once
 #include <sys/types.h>
 
+#include <chrono>
 #include <cstddef>
 #include <string>
 
 inline constexpr char kSiteFileName[] = "Zenko.loc";
+inline constexpr std::chrono::milliseconds kSiteFileLockWait{2000};
 
 enum class SiteFileStatus {
   Ok,

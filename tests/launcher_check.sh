@@ -2,7 +2,9 @@
 # The desktop entry's launcher: installed into a temporary prefix and run
 # with HOME and XDG_DATA_HOME in a temporary directory, it must make the
 # user's site file (a copy of the packaged one, 16 zero bytes), start the
-# program there, and leave an existing site file untouched.
+# program there, and leave an existing site file untouched. The installed
+# zenko typed in a terminal uses a Zenko.loc of its directory, else the
+# user's own; the build tree's keeps its directory.
 # Usage: launcher_check.sh BUILD_DIR
 set -u
 build=$1
@@ -18,26 +20,24 @@ program=$(readlink -f "$prefix/bin/zenko")
 zeros=00000000000000000000000000000000
 hex() { od -An -v -tx1 "$1" 2>/dev/null | tr -d ' \n'; }
 
-# Starts the launcher from START_DIR with the given environment, waits until
-# it has become the program, prints the program's current directory (or
-# says that it ended), and stops it.
+# Starts COMMAND (the launcher by default) from START_DIR with the given
+# environment, waits until it has become the program, prints the program's
+# current directory (or says that it ended), and stops it.
 start() {
-  local start_dir=$1
+  local start_dir=$1 command=$launcher
   shift
+  [ "${1:-}" = "--run" ] && { command=$2; shift 2; }
   (cd "$start_dir" && exec env -i PATH="$PATH" QT_QPA_PLATFORM=offscreen \
-     ASAN_OPTIONS=detect_leaks=0 "$@" "$launcher" > /dev/null 2>&1) &
-  local pid=$! cwd=""
+     ASAN_OPTIONS=detect_leaks=0 "$@" "$command" > /dev/null 2>&1) &
+  local pid=$! cwd="(the program ended)"
   for _ in $(seq 100); do
-    if [ "$(readlink -f "/proc/$pid/exe" 2>/dev/null)" = "$program" ]; then
-      cwd=$(readlink -f "/proc/$pid/cwd")
-      break
-    fi
+    [ "$(readlink -f "/proc/$pid/exe" 2>/dev/null)" = "$program" ] && break
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done
-  # Still running a moment later: the menu is open.
+  # Still running a moment later: the menu is open, in its directory.
   sleep 0.5
-  kill -0 "$pid" 2>/dev/null || cwd="(the program ended)"
+  kill -0 "$pid" 2>/dev/null && cwd=$(readlink -f "/proc/$pid/cwd")
   kill "$pid" 2>/dev/null
   wait "$pid" 2>/dev/null
   echo "$cwd"
@@ -81,6 +81,22 @@ for data in "" "XDG_DATA_HOME=relative/data"; do
     fail "${data:-no XDG_DATA_HOME}: no empty site file in ~/.local/share/zenko"
 done
 [ ! -e "$user/elsewhere/relative" ] || fail "a relative XDG_DATA_HOME was used"
+
+# zenko typed in a terminal: where there is no site file, the installed
+# program makes and uses the user's own, as the launcher does...
+rm -rf "$user/home/.local" "$user/data"
+cwd=$(start "$user/elsewhere" --run "$prefix/bin/zenko" HOME="$user/home" XDG_DATA_HOME="$user/data")
+[ "$cwd" = "$(readlink -f "$home")" ] || fail "terminal: the program runs in '$cwd', not in $home"
+[ "$(hex "$home/Zenko.loc")" = "$zeros" ] || fail "terminal: no empty site file in $home"
+# ...but a site file in its directory comes first; and the build tree's
+# program keeps the directory it is started in.
+mkdir "$user/site" && cp "$home/Zenko.loc" "$user/site" && rm -rf "$user/data"
+for run in "$user/site:$program" "$user/elsewhere:$(readlink -f "$build/zenko")"; do
+  program=${run#*:}
+  cwd=$(start "${run%%:*}" --run "$program" HOME="$user/home" XDG_DATA_HOME="$user/data")
+  [ "$cwd" = "$(readlink -f "${run%%:*}")" ] && [ ! -e "$user/data" ] ||
+    fail "$program in ${run%%:*} runs in '$cwd' or made the user's site home"
+done
 
 [ "$failures" -eq 0 ] && echo "launcher checked in $prefix"
 exit $((failures > 0))

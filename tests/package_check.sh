@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a build directory, runs lintian on it
-# (any error or warning fails: kept warnings need an override with a
-# comment), unpacks it with dpkg-deb -x and checks what it holds.
+# Builds the Debian package from a build directory, builds it a second time
+# to compare the bytes, runs lintian on it (any error or warning fails: kept
+# warnings need an override with a comment), unpacks it with dpkg-deb -x and
+# checks what it holds.
 # Usage: package_check.sh BUILD_DIR SOURCE_DIR VERSION
 set -u
 build=$1 source=$2 version=$3
@@ -20,14 +21,29 @@ deb=$work/out/zenko_${version}_amd64.deb
 lintian --fail-on error,warning "$deb" > "$work/lintian.log" 2>&1 ||
   { sed '/running with root privileges/d' "$work/lintian.log" >&2; fail "lintian"; }
 
+# The same build packaged again, elsewhere, gives the same bytes: every
+# file dated at the last commit (SOURCE_DATE_EPOCH), owned by root.
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/again" > "$work/cpack.log" 2>&1 ||
+  { cat "$work/cpack.log" >&2; fail "cpack failed the second time"; }
+cmp -s "$deb" "$work/again/$(basename "$deb")" || fail "a second packaging gives other bytes"
+epoch=${SOURCE_DATE_EPOCH:-$(git -C "$source" log -1 --format=%ct)}
+stamp=$(TZ=UTC date -d "@$epoch" '+%Y-%m-%d %H:%M:%S')
+others=$(dpkg-deb --fsys-tarfile "$deb" | TZ=UTC tar -tv --full-time --numeric-owner |
+         awk -v stamp="$stamp" '$2 != "0/0" || $4 " " $5 != stamp' | head -n 3)
+[ -z "$others" ] || fail "files not dated $stamp or not root's: $others"
+
 # Control fields: version, computed library dependencies and the run-time
-# packages Qt loads by itself.
+# packages Qt loads by itself; recommended, Qt's French texts and xdg-open.
 for field in Package=zenko Version=$version Architecture=amd64; do
   [ "$(dpkg-deb -f "$deb" "${field%%=*}")" = "${field#*=}" ] || fail "package field is not $field"
 done
-depends=$(dpkg-deb -f "$deb" Depends)
-for need in libqt6svg6 qt6-translations-l10n libqt6widgets6 libc6 libstdc++6; do
+depends=$(dpkg-deb -f "$deb" Depends) recommends=$(dpkg-deb -f "$deb" Recommends)
+for need in libqt6svg6 libqt6widgets6 libc6 libstdc++6; do
   case ", $depends," in *", $need"[\ ,]*) ;; *) fail "Depends lacks $need: $depends" ;; esac
+done
+for want in qt6-translations-l10n xdg-utils; do
+  case ", $recommends," in *", $want"[\ ,]*) ;; *) fail "Recommends lacks $want: $recommends" ;; esac
+  case ", $depends," in *", $want"[\ ,]*) fail "Depends holds $want: $depends" ;; esac
 done
 
 root=$work/root
@@ -59,6 +75,11 @@ gzip -t "$man1/zenko.1.gz" 2>/dev/null || fail "man1/zenko.1.gz is missing or da
 if [ -e "$root/usr/bin/zenko-batch" ] || [ -f "$source/data/man/zenko-batch.1" ]; then
   gzip -t "$man1/zenko-batch.1.gz" 2>/dev/null || fail "man1/zenko-batch.1.gz is missing"
 fi
+# Compressed without a name or a time (gzip -n): the same text, the same bytes.
+for gz in "$man1"/*.1.gz "$doc/changelog.gz"; do
+  [ "$(od -An -tu1 -j3 -N5 "$gz" 2>/dev/null | awk '{print int($1 / 8) % 2, $2 + $3 + $4 + $5}')" = "0 0" ] ||
+    fail "${gz#$root} keeps a name or a time in its gzip header"
+done
 for page in "$man1"/*.1.gz; do
   [ -f "$page" ] || continue
   warnings=$(gzip -cd "$page" | LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z 2>&1)

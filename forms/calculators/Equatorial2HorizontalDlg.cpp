@@ -135,7 +135,6 @@ void CEquatorial2HorizontalDlg::OnInitDialog() {
   if (!ShowStatus(ReadSiteFile(siteLongitude_, siteLatitude_))) return;
   longitude_ = SiteValueText(siteLongitude_);
   latitude_ = SiteValueText(siteLatitude_);
-  siteFilled_ = true;
   filledLongitude_ = longitude_;
   filledLatitude_ = latitude_;
   if (OpenedFromPrecession()) {
@@ -210,22 +209,26 @@ bool CEquatorial2HorizontalDlg::ReadSaveValue(const std::string& text, int id,
 // A field the user left as the site file filled it shows a rounded value:
 // saving keeps the double the file holds then, not that rounding (another
 // copy of the program may have saved since). What the user typed is stored
-// as typed.
+// as typed, at this save and at every later one, even if the text goes
+// back to what the file filled in.
 void CEquatorial2HorizontalDlg::OnSave() {
   UpdateData(true);
   SiteCoordinate longitude{siteLongitude_, false};
   SiteCoordinate latitude{siteLatitude_, false};
-  longitude.keep = siteFilled_ && longitude_ == filledLongitude_;
-  latitude.keep = siteFilled_ && latitude_ == filledLatitude_;
+  longitude.keep = filledLongitude_ && longitude_ == *filledLongitude_;
+  latitude.keep = filledLatitude_ && latitude_ == *filledLatitude_;
   if (!longitude.keep && !ReadSaveValue(longitude_, kLongitude,
                                         kLongitudeRule, longitude.value))
     return;
   if (!latitude.keep && !ReadSaveValue(latitude_, kLatitude, kLatitudeRule,
                                        latitude.value))
     return;
-  ShowStatus(WriteSiteFile(longitude, latitude));
+  const bool saved = ShowStatus(WriteSiteFile(longitude, latitude));
   siteLongitude_ = longitude.value;
   siteLatitude_ = latitude.value;
+  if (!saved) return;  // the next try starts from the same texts
+  if (!longitude.keep) filledLongitude_.reset();
+  if (!latitude.keep) filledLatitude_.reset();
 }
 
 ZENKO_REGISTER_FORM(CEquatorial2HorizontalDlg)

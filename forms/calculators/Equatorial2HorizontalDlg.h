@@ -1,6 +1,9 @@
 // Azimuth and altitude of a star from its right ascension and declination,
 // the site's longitude and latitude, a date and a Universal Time.
 #pragma once
+#include <optional>
+#include <string>
+
 #include "Dialog.h"
 
 class CEquatorial2HorizontalDlg : public CDialog {
@@ -24,7 +27,7 @@ class CEquatorial2HorizontalDlg : public CDialog {
   double siteLongitude_ = 0.0, siteLatitude_ = 0.0;
   // The texts the site file put into the longitude and latitude fields when
   // the form opened; a field still holding its text is saved as the file
-  // holds it. Not set when the file could not be read.
-  bool siteFilled_ = false;
-  std::string filledLongitude_, filledLatitude_;
+  // holds it. Not set when the file could not be read, and dropped once the
+  // field has been saved from its text: from then on it is the user's.
+  std::optional<std::string> filledLongitude_, filledLatitude_;
 };

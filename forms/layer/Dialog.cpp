@@ -39,8 +39,10 @@ Platform* Platform::Install(Platform* platform) {
   return std::exchange(CurrentPlatform(), platform);
 }
 
+// A box shows no negative zero, like a result field.
 void ShowMessage(const std::string& text, Icon icon) {
-  if (Platform* platform = Platform::Current()) platform->ShowMessageBox(text, icon);
+  if (Platform* platform = Platform::Current())
+    platform->ShowMessageBox(WithoutNegativeZero(text), icon);
 }
 
 int RunAttached(CDialog& dialog, DialogHost& window,

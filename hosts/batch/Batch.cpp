@@ -1,15 +1,19 @@
 #include "Batch.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <istream>
+#include <cerrno>
 #include <ostream>
 
 #include "Dialog.h"
 #include "HeadlessWindow.h"
-#include "Table.h"
 #include "Report.h"
+#include "StdStreams.h"
+#include "Table.h"
+#include "ZenkoVersion.h"
 
 namespace {
 
@@ -126,11 +130,13 @@ const char* FaultText(LineFault fault) {
 
 class BatchRun {
  public:
-  BatchRun(const BatchForm& form, int button, std::ostream& out, std::ostream& err)
+  BatchRun(const BatchForm& form, int button, std::ostream& out, std::ostream& err,
+           const TableOrigin& origin)
       : form_(form),
         button_(button ? button : form.buttons.front().id),
         out_(out),
         err_(err),
+        origin_(origin),
         dialog_(CreateForm(form.form, nullptr)),
         window_(dialog_->Template()) {}
 
@@ -138,6 +144,8 @@ class BatchRun {
 
  private:
   bool ReadHeader(LineReader& reader);
+  // The errno of a failed read of the table, 0 while none failed.
+  int ReadError() const { return origin_.error ? origin_.error() : 0; }
   void Row(long number, const std::string& line);
   void Compute(const std::vector<std::string>& fields, std::string& message);
   std::string FieldName(int id) const;
@@ -148,6 +156,7 @@ class BatchRun {
   int button_;
   std::ostream& out_;
   std::ostream& err_;
+  const TableOrigin& origin_;
   std::unique_ptr<CDialog> dialog_;  // template holder; rows use fresh forms
   BatchWindow window_;
   std::vector<InputColumn> columns_;
@@ -169,7 +178,9 @@ int BatchRun::Run(std::streambuf* in) {
   if (ReadHeader(reader)) {
     std::string line;
     bool tooLong = false;
-    while (reader.Next(line, &tooLong)) {
+    // A line cut by a failed read is not computed; a failed write ends
+    // the run (nothing more could be written).
+    while (out_ && reader.Next(line, &tooLong) && ReadError() == 0) {
       if (line.empty() || line[0] == '#') continue;
       if (tooLong) {
         std::vector<std::string> none(columns_.size());
@@ -181,7 +192,12 @@ int BatchRun::Run(std::streambuf* in) {
       Row(reader.Number(), line);
     }
     out_.flush();
-    status = anyMessage_ ? kBatchSomeMessage : kBatchAllComputed;
+    status = !out_ ? kBatchUsage : anyMessage_ ? kBatchSomeMessage : kBatchAllComputed;
+  }
+  if (int error = ReadError()) {
+    err_ << kProgram << "erreur de lecture " << origin_.what << " : " << CauseText(error)
+         << ".\n";
+    status = kBatchUsage;
   }
 
   Platform::Install(previousPlatform);
@@ -192,8 +208,9 @@ bool BatchRun::ReadHeader(LineReader& reader) {
   std::string line;
   bool tooLong = false;
   for (;;) {
-    if (!reader.Next(line, &tooLong)) {
-      err_ << kProgram << "la table est vide : il manque la ligne d'en-tête.\n";
+    if (!reader.Next(line, &tooLong) || ReadError() != 0) {
+      if (ReadError() == 0)
+        err_ << kProgram << "la table est vide : il manque la ligne d'en-tête.\n";
       return false;
     }
     if (reader.Number() == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
@@ -219,13 +236,13 @@ bool BatchRun::ReadHeader(LineReader& reader) {
       column.group = g;
     } else {
       err_ << kProgram << where << "colonne inconnue pour le formulaire " << form_.form
-           << " : « " << OneLine(key.substr(0, 80)) << " » (voir zenko-batch --champs "
+           << " : « " << Shown(key.substr(0, 80)) << " » (voir zenko-batch --champs "
            << form_.form << ").\n";
       return false;
     }
     for (const InputColumn& other : columns_) {
       if (other.id == column.id) {
-        err_ << kProgram << where << "colonne en double : « " << key << " ».\n";
+        err_ << kProgram << where << "colonne en double : « " << Shown(key) << " ».\n";
         return false;
       }
     }
@@ -283,7 +300,7 @@ void BatchRun::Row(long number, const std::string& line) {
     const InputColumn& c = columns_[i];
     if (c.group && !Trim(fields_[i]).empty() && !ResolveChoice(*c.group, fields_[i])) {
       message = prefix + "valeur inconnue pour " +
-                (useIds_ ? std::to_string(c.id) : c.name) + " : « " + fields_[i] +
+                (useIds_ ? std::to_string(c.id) : c.name) + " : « " + Shown(fields_[i]) +
                 " » (" + ChoiceList(*c.group) + ")";
       return Emit(fields_, nullptr, message);
     }
@@ -300,7 +317,7 @@ void BatchRun::Compute(const std::vector<std::string>& fields, std::string& mess
   messages_.clear();
   RunAttached(*dialog, window_, [&] {
     if (!messages_.empty() && !noted_) {
-      err_ << kProgram << OneLine(messages_.front()) << '\n';
+      err_ << kProgram << Shown(OneLine(messages_.front())) << '\n';
       noted_ = true;
     }
     messages_.clear();
@@ -324,7 +341,7 @@ void BatchRun::Compute(const std::vector<std::string>& fields, std::string& mess
   results_.clear();
   for (const TableField& r : form_.results) results_.push_back(window_.GetText(r.id));
   if (!messages_.empty()) {
-    message = OneLine(messages_.front());
+    message = Shown(OneLine(messages_.front()));
   } else if (!window_.wrote) {
     const Control* focused = dialog->Template().Find(window_.focus);
     if (focused && (focused->kind == Kind::Edit || focused->kind == Kind::Number)) {
@@ -365,7 +382,7 @@ std::string FormList() {
 const BatchForm* FormArgument(const std::string& text, std::ostream& err) {
   const BatchForm* form = IsNumber(text) ? FindBatchForm(std::stoi(text)) : nullptr;
   if (!form)
-    err << kProgram << "formulaire inconnu : « " << OneLine(text.substr(0, 80))
+    err << kProgram << "formulaire inconnu : « " << Shown(text.substr(0, 80))
         << " » (formulaires : " << FormList() << ").\n";
   return form;
 }
@@ -380,12 +397,17 @@ int ButtonArgument(const BatchForm& form, const std::string& text, std::ostream&
     names += (names.empty() ? "" : ", ") + std::string(b.name);
   const FormTemplate& tpl = CreateForm(form.form, nullptr)->Template();
   const Control* c = IsNumber(key) ? tpl.Find(std::stoi(key)) : nullptr;
+  for (const Control& b : tpl.controls) {  // a button of the window named by its label
+    std::string label = b.text;
+    std::erase(label, '&');
+    if (!c && b.kind == Kind::Button && FoldName(label) == key) c = &b;
+  }
   if (c && c->kind == Kind::Button)
     err << kProgram << "le bouton " << c->id << " n'est pas un calcul ; boutons du formulaire "
         << form.form << " : " << names << ".\n";
   else
     err << kProgram << "bouton inconnu pour le formulaire " << form.form << " : « "
-        << OneLine(text.substr(0, 80)) << " » (boutons : " << names << ").\n";
+        << Shown(text.substr(0, 80)) << " » (boutons : " << names << ").\n";
   return 0;
 }
 
@@ -451,8 +473,8 @@ std::string FoldName(const std::string& text) {
 }
 
 int RunBatchTable(const BatchForm& form, int button, std::streambuf* in,
-                  std::ostream& out, std::ostream& err) {
-  BatchRun run(form, button, out, err);
+                  std::ostream& out, std::ostream& err, const TableOrigin& origin) {
+  BatchRun run(form, button, out, err, origin);
   return run.Run(in);
 }
 
@@ -485,9 +507,9 @@ std::string DescribeBatchForm(const BatchForm& form) {
 }
 
 std::string BatchUsage() {
-  return "Usage : zenko-batch [--bouton BOUTON] FORMULAIRE [FICHIER]\n"
+  return "Usage : zenko-batch [--bouton BOUTON] [--] FORMULAIRE [FICHIER]\n"
          "        zenko-batch --champs FORMULAIRE\n"
-         "        zenko-batch --aide\n"
+         "        zenko-batch --aide | --version\n"
          "\n"
          "Calcule chaque ligne d'une table avec un calculateur de Zenko.\n"
          "La table est lue dans FICHIER, ou sur l'entrée standard sans FICHIER ou\n"
@@ -498,6 +520,7 @@ std::string BatchUsage() {
          "points-virgules, et deux guillemets y valent un guillemet. Les lignes\n"
          "vides et celles qui commencent par # sont ignorées. Une colonne est\n"
          "nommée par le numéro de son champ ou par son nom court (voir --champs).\n"
+         "Les fins de ligne LF, CRLF et CR seul sont acceptées.\n"
          "\n"
          "Sortie : l'en-tête, puis pour chaque ligne les colonnes lues, les\n"
          "résultats du calculateur et une dernière colonne « message », vide\n"
@@ -509,23 +532,35 @@ std::string BatchUsage() {
          "  --bouton BOUTON  le bouton pressé pour chaque ligne (numéro ou nom)\n"
          "  --champs FORM    liste les colonnes, les choix et les boutons du formulaire\n"
          "  --aide, --help   affiche ce texte\n"
+         "  --version        affiche la version\n"
+         "  --               la suite n'est pas une option (un FICHIER qui commence par -)\n"
          "\n"
          "État de sortie : 0 toutes les lignes calculées, 1 une ligne au moins\n"
-         "porte un message, 2 erreur d'utilisation.\n";
+         "porte un message, 2 erreur d'utilisation, de lecture de la table ou\n"
+         "d'écriture du résultat (message sur la sortie d'erreur).\n";
 }
 
-int RunBatchCommand(const std::vector<std::string>& args, std::istream& in,
-                    std::ostream& out, std::ostream& err) {
+std::string BatchVersion() { return "zenko-batch (Zenko) " ZENKO_VERSION "\n"; }
+
+int RunBatchCommand(const std::vector<std::string>& args, int in, std::ostream& out,
+                    std::ostream& err) {
   std::vector<std::string> positional;
   std::string button;
   bool haveButton = false;
+  bool optionsEnded = false;  // after "--", a name beginning with '-' is a file
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (a == "--aide" || a == "--help") {
+    if (optionsEnded) {
+      positional.push_back(a);
+    } else if (a == "--") {
+      optionsEnded = true;
+    } else if (a == "--aide" || a == "--help") {
       out << BatchUsage();
       return kBatchAllComputed;
-    }
-    if (a == "--champs") {
+    } else if (a == "--version") {
+      out << BatchVersion();
+      return kBatchAllComputed;
+    } else if (a == "--champs") {
       if (i + 1 >= args.size()) {
         err << kProgram << "--champs attend un numéro de formulaire.\n";
         return kBatchUsage;
@@ -534,8 +569,7 @@ int RunBatchCommand(const std::vector<std::string>& args, std::istream& in,
       if (!form) return kBatchUsage;
       out << DescribeBatchForm(*form);
       return kBatchAllComputed;
-    }
-    if (a == "--bouton" || a.rfind("--bouton=", 0) == 0) {
+    } else if (a == "--bouton" || a.rfind("--bouton=", 0) == 0) {
       if (a == "--bouton") {
         if (i + 1 >= args.size()) {
           err << kProgram << "--bouton attend un bouton.\n";
@@ -547,7 +581,7 @@ int RunBatchCommand(const std::vector<std::string>& args, std::istream& in,
       }
       haveButton = true;
     } else if (a.size() > 1 && a[0] == '-') {
-      err << kProgram << "option inconnue : « " << OneLine(a.substr(0, 80))
+      err << kProgram << "option inconnue : « " << Shown(a.substr(0, 80))
           << " » (zenko-batch --aide).\n";
       return kBatchUsage;
     } else {
@@ -565,15 +599,31 @@ int RunBatchCommand(const std::vector<std::string>& args, std::istream& in,
   int buttonId = 0;
   if (haveButton && !(buttonId = ButtonArgument(*form, button, err))) return kBatchUsage;
 
-  if (positional.size() < 2 || positional[1] == "-")
-    return RunBatchTable(*form, buttonId, in.rdbuf(), out, err);
-  const std::string& path = positional[1];
-  std::error_code ec;
-  std::ifstream file;
-  if (!std::filesystem::is_directory(path, ec)) file.open(path, std::ios::binary);
-  if (!file) {
-    err << kProgram << "impossible de lire le fichier « " << path << " ».\n";
-    return kBatchUsage;
+  bool standardInput = positional.size() < 2 || positional[1] == "-";
+  std::string path = standardInput ? std::string() : positional[1];
+  int fd = in;
+  if (!standardInput) {
+    do {
+      fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+      err << kProgram << "impossible de lire le fichier « " << Shown(path) << " ».\n";
+      return kBatchUsage;
+    }
   }
-  return RunBatchTable(*form, buttonId, file.rdbuf(), out, err);
+  FdInput source(fd);
+  struct stat status = {};
+  int result = kBatchUsage;
+  if (source.Error() == 0 && fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
+    err << kProgram
+        << (standardInput ? std::string("l'entrée standard") : "« " + Shown(path) + " »")
+        << " est un répertoire, pas une table.\n";
+  } else {
+    TableOrigin origin{
+        standardInput ? std::string("de l'entrée standard") : "du fichier « " + Shown(path) + " »",
+        [&source] { return source.Error(); }};
+    result = RunBatchTable(*form, buttonId, &source, out, err, origin);
+  }
+  if (!standardInput) close(fd);
+  return result;
 }

@@ -1,6 +1,7 @@
 // zenko-batch: runs one calculator over every row of a table, each row on a
 // freshly opened form, through the same form layer as the windows.
 #pragma once
+#include <functional>
 #include <iosfwd>
 #include <streambuf>
 #include <string>
@@ -29,17 +30,29 @@ inline constexpr int kBatchAllComputed = 0;
 inline constexpr int kBatchSomeMessage = 1;
 inline constexpr int kBatchUsage = 2;
 
-// The whole program: arguments without the program name.
-int RunBatchCommand(const std::vector<std::string>& args, std::istream& in,
-                    std::ostream& out, std::ostream& err);
+// The whole program: arguments without the program name. The table comes
+// from the file named, or from the descriptor in (standard input).
+int RunBatchCommand(const std::vector<std::string>& args, int in, std::ostream& out,
+                    std::ostream& err);
+
+// Where a table comes from, for the message of a failed read: what was
+// read ("de l'entrée standard", "du fichier « t.csv »") and the errno of
+// the failure, 0 while the reads succeed.
+struct TableOrigin {
+  std::string what;
+  std::function<int()> error;
+};
 
 // Runs the table read from in through the form, pressing button (0 for the
 // form's default one); writes the result table on out and notes and usage
-// errors on err. Returns one of the exit statuses.
+// errors on err. Stops at the first failed write of out, or at a failed
+// read (the rows before it are written). Returns one of the exit statuses.
 int RunBatchTable(const BatchForm& form, int button, std::streambuf* in,
-                  std::ostream& out, std::ostream& err);
+                  std::ostream& out, std::ostream& err, const TableOrigin& origin = {});
 
 // The text of --champs FORM.
 std::string DescribeBatchForm(const BatchForm& form);
 // The text of --aide.
 std::string BatchUsage();
+// The text of --version.
+std::string BatchVersion();

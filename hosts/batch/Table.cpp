@@ -7,8 +7,16 @@ bool LineReader::Next(std::string& line, bool* tooLong) {
   for (;;) {
     int c = in_->sbumpc();
     if (c == std::char_traits<char>::eof()) break;
+    if (afterCr_) {
+      afterCr_ = false;
+      if (c == '\n') continue;  // the second half of "\r\n"
+    }
     any = true;
     if (c == '\n') break;
+    if (c == '\r') {
+      afterCr_ = true;
+      break;
+    }
     if (line.size() < kMaxLineBytes) {
       line += static_cast<char>(c);
     } else {
@@ -17,7 +25,6 @@ bool LineReader::Next(std::string& line, bool* tooLong) {
   }
   if (!any) return false;
   ++number_;
-  if (!cut && !line.empty() && line.back() == '\r') line.pop_back();
   if (tooLong) *tooLong = cut;
   return true;
 }

@@ -16,7 +16,8 @@ inline constexpr std::size_t kMaxFieldBytes = 1000;
 class LineReader {
  public:
   explicit LineReader(std::streambuf* in) : in_(in) {}
-  // The next line without its end ("\n" or "\r\n"); false at the end.
+  // The next line without its end: "\n", "\r\n" or a lone "\r" (old Mac
+  // tables); false at the end.
   // *tooLong tells that the line was cut at kMaxLineBytes.
   bool Next(std::string& line, bool* tooLong);
   long Number() const { return number_; }  // 1 for the first line
@@ -24,6 +25,7 @@ class LineReader {
  private:
   std::streambuf* in_;
   long number_ = 0;
+  bool afterCr_ = false;  // the last line ended with "\r": a "\n" may follow
 };
 
 // Why a line is not a good record; kNone when it is.

@@ -8,13 +8,17 @@
 
 FormSnapshot::FormSnapshot(int templateId) : form_(CreateForm(templateId, nullptr)) {
   if (!form_) return;
+  // A picture shows the whole window, whatever the screen.
+  room_ = FormWindow::SetAvailableSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
   window_ = std::make_unique<FormWindow>(*form_, nullptr);
   form_->Attach(window_.get());
   form_->OnInitDialog();
 }
 
 FormSnapshot::~FormSnapshot() {
-  if (form_) form_->Attach(nullptr);
+  if (!form_) return;
+  form_->Attach(nullptr);
+  FormWindow::SetAvailableSize(room_);
 }
 
 void FormSnapshot::Play(const std::string& script) {

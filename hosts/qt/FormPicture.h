@@ -25,4 +25,5 @@ class FormSnapshot {
  private:
   std::unique_ptr<CDialog> form_;
   std::unique_ptr<FormWindow> window_;
+  QSize room_;  // the windows' room before this snapshot
 };

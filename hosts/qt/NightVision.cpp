@@ -1,5 +1,6 @@
 #include "NightVision.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
@@ -11,8 +12,11 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QToolTip>
 #include <QWidget>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -35,6 +39,7 @@ struct Saved {
   QPalette application;
   QPalette toolTip;
   QString sheet;
+  bool menuIconsHidden;
 };
 std::optional<Saved>& Before() {
   static std::optional<Saved> saved;
@@ -56,9 +61,41 @@ QPixmap Reddened(const QPixmap& pixmap) {
   return out;
 }
 
-// While night vision is on: reddens the icon of every message box shown,
-// and draws the text cursor of a line edit in red (Qt draws it by inverting
-// the field, which on a dark field gives a bright bar).
+QIcon Reddened(const QIcon& icon, QSize size, qreal ratio) {
+  return QIcon(Reddened(icon.pixmap(size, ratio)));
+}
+
+// Qt draws a field's text cursor by inverting the pixels under it, which on
+// a dark field gives a bright bar. In night vision the fields take a style
+// whose cursor has no width, and the watcher draws a thin red one instead.
+class NoCaretStyle : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+  int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                  const QWidget* widget) const override {
+    if (metric == PM_TextCursorWidth) return 0;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+  }
+};
+QStyle* CaretStyle() {
+  static QStyle* style = new NoCaretStyle(QStyleFactory::create(QApplication::style()->name()));
+  return style;
+}
+
+bool Editable(QObject* object) {
+  auto* edit = qobject_cast<QLineEdit*>(object);
+  return edit && !edit->isReadOnly();
+}
+const char kCaretless[] = "zenkoNightCaret";
+void TakeCaretStyle(QWidget* w) {
+  if (!Editable(w) || w->property(kCaretless).toBool()) return;
+  w->setStyle(CaretStyle());
+  w->setProperty(kCaretless, true);
+}
+
+// While night vision is on: reddens the icons of every message box shown,
+// its buttons' included, and draws the text cursor of the field that has
+// the focus as a thin red bar.
 class NightWatcher : public QObject {
  public:
   bool eventFilter(QObject* watched, QEvent* e) override {
@@ -67,16 +104,20 @@ class NightWatcher : public QObject {
         auto* icon = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"));
         if (icon && !icon->pixmap().isNull()) icon->setPixmap(Reddened(icon->pixmap()));
       }
-    } else if (e->type() == QEvent::Paint && !painting_) {
-      auto* edit = qobject_cast<QLineEdit*>(watched);
-      // The window's focus field, even while another window is active.
-      if (edit && edit->window()->focusWidget() == edit && !edit->isReadOnly()) {
+      if (auto* button = qobject_cast<QAbstractButton*>(watched); button && !button->icon().isNull())
+        button->setIcon(Reddened(button->icon(), button->iconSize(), button->devicePixelRatio()));
+      if (watched->isWidgetType()) TakeCaretStyle(static_cast<QWidget*>(watched));
+    } else if (e->type() == QEvent::Paint && !painting_ && Editable(watched)) {
+      auto* edit = static_cast<QLineEdit*>(watched);
+      if (edit->hasFocus()) {
         painting_ = true;
         QCoreApplication::sendEvent(edit, e);  // the field as Qt draws it
         painting_ = false;
-        QRect caret = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        // Qt's cursor rectangle reaches 5 pixels left of the cursor itself.
+        QRect around = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        int width = std::max(1, QApplication::style()->pixelMetric(QStyle::PM_TextCursorWidth));
         QPainter painter(edit);
-        painter.fillRect(caret.adjusted(-1, 0, 1, 0), kText);
+        painter.fillRect(QRect(around.left() + 5, around.top(), width, around.height() - 1), kText);
         return true;
       }
     }
@@ -147,13 +188,23 @@ bool NightVisionOn() { return Before().has_value(); }
 void SetNightVision(bool on) {
   if (on == NightVisionOn()) return;
   if (on) {
-    Before() = Saved{QApplication::palette(), QToolTip::palette(), qApp->styleSheet()};
+    Before() = Saved{QApplication::palette(), QToolTip::palette(), qApp->styleSheet(),
+                     QApplication::testAttribute(Qt::AA_DontShowIconsInMenus)};
+    CaretStyle();  // made from the day style, before the night sheet
     QApplication::setPalette(NightPalette());
     qApp->setStyleSheet(Before()->sheet + QString::fromLatin1(kNightSheet));
     QToolTip::setPalette(NightPalette());
     qApp->installEventFilter(&Watcher());
+    for (QWidget* w : QApplication::allWidgets()) TakeCaretStyle(w);
+    QApplication::setAttribute(Qt::AA_DontShowIconsInMenus, true);
   } else {
     qApp->removeEventFilter(&Watcher());
+    for (QWidget* w : QApplication::allWidgets()) {
+      if (!w->property(kCaretless).toBool()) continue;
+      w->setStyle(nullptr);
+      w->setProperty(kCaretless, QVariant());
+    }
+    QApplication::setAttribute(Qt::AA_DontShowIconsInMenus, Before()->menuIconsHidden);
     QApplication::setPalette(Before()->application);
     QToolTip::setPalette(Before()->toolTip);
     qApp->setStyleSheet(Before()->sheet);

@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QShortcut>
 #include <QSpacerItem>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QToolTip>
 #include <QTranslator>
@@ -26,9 +27,15 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSaveFile>
 #include <QUrl>
+#include <QVBoxLayout>
+#include <QWindow>
 #include <QWhatsThis>
 #include <algorithm>
+#include <utility>
 
 #include "NightVision.h"
 #include "TelescopeActions.h"
@@ -367,7 +374,62 @@ void FormWindow::SetDefaultButton(int id) {
 
 void FormWindow::End(int result) { done(result); }
 
+namespace {
+QSize& AvailableSize() {
+  static QSize size;
+  return size;
+}
+}  // namespace
+
+QSize FormWindow::SetAvailableSize(QSize size) { return std::exchange(AvailableSize(), size); }
+
+void FormWindow::FitScreen() {
+  if (findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly)) return;
+  QSize room = AvailableSize();
+  if (!room.isValid()) {
+    const QScreen* shown = screen();
+    if (!shown) return;
+    room = shown->availableGeometry().size();
+    // The window manager's frame, as it is around the window below.
+    if (QWidget* under = parentWidget(); under && under->windowHandle()) {
+      const QMargins frame = under->windowHandle()->frameMargins();
+      room -= QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    }
+  }
+  layout()->activate();
+  const QSize whole = sizeHint();
+  if (whole.width() <= room.width() && whole.height() <= room.height()) return;
+  // The content moves, its layout and its widgets with it, into a widget
+  // that the scroll area shows.
+  auto* content = new QWidget;
+  content->setLayout(layout());
+  auto* area = new QScrollArea(this);
+  area->setFrameShape(QFrame::NoFrame);
+  area->setWidget(content);
+  // The field or button that takes the focus comes into view.
+  connect(qApp, &QApplication::focusChanged, area, [area](QWidget*, QWidget* now) {
+    if (now && area->widget()->isAncestorOf(now)) area->ensureWidgetVisible(now);
+  });
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->addWidget(area);
+  content->adjustSize();
+  const QSize inside = content->size();
+  const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area);
+  // A scroll bar one way takes room the other way.
+  QSize fitted = inside.boundedTo(room);
+  if (inside.height() > room.height())
+    fitted.rwidth() = std::min(inside.width() + bar, room.width());
+  if (inside.width() > fitted.width())
+    fitted.rheight() = std::min(inside.height() + bar, room.height());
+  // The fixed size the content's layout gave the window is lifted.
+  setMinimumSize(0, 0);
+  setMaximumSize(inside + QSize(bar, bar));
+  resize(fitted);
+}
+
 void FormWindow::setVisible(bool visible) {
+  if (visible) FitScreen();
   QDialog::setVisible(visible);
   if (!visible) return;
   // The field that gets the first focus has its whole text selected, as
@@ -526,16 +588,45 @@ QString QtPlatform::HelpPage(const std::string& topic) {
   return QString();
 }
 
+namespace {
+// In night vision the help is opened with "#nuit" after the page's address,
+// which the pages' script reads to show them red on black. A browser is
+// handed that address through a small page that only leads to it: xdg-open
+// takes a file's address with a fragment for a file that does not exist.
+// Without that page (nowhere to write it), the address itself.
+QUrl NightHelpUrl(const QString& page) {
+  QUrl night = QUrl::fromLocalFile(page);
+  night.setFragment(QStringLiteral("nuit"));
+  const QString dir = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+  if (dir.isEmpty() || !QDir().mkpath(dir)) return night;
+  const QString path = QDir(dir).filePath(QStringLiteral("aide-nuit.htm"));
+  const QString address = QString::fromLatin1(night.toEncoded()).toHtmlEscaped();
+  const QByteArray html =
+      QStringLiteral("<!DOCTYPE html>\n<html lang=\"fr\"><head><meta charset=\"utf-8\">"
+                     "<title>Aide</title>\n<meta http-equiv=\"refresh\" content=\"0; url=%1\">\n"
+                     "</head><body style=\"background: #100000\"></body></html>\n")
+          .arg(address)
+          .toUtf8();
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(html) != html.size() || !file.commit())
+    return night;
+  return QUrl::fromLocalFile(path);
+}
+}  // namespace
+
 void QtPlatform::OpenHelp(const std::string& topic) {
   QString page = HelpPage(topic);
   if (page.isEmpty()) return;
-  if (opener_) {
-    opener_(page);
-  } else {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(page));
-  }
+  const QUrl url = NightVisionOn() ? NightHelpUrl(page) : QUrl::fromLocalFile(page);
+  const bool opened = opener_ ? opener_(url) : QDesktopServices::openUrl(url);
+  if (opened) return;
+  const QByteArray path = QDir::toNativeSeparators(page).toUtf8();
+  ShowMessageBox("Impossible d'ouvrir l'aide dans un navigateur.\n"
+                 "Ouvrez vous-même la page :\n" +
+                     std::string(path.constData(), static_cast<std::size_t>(path.size())),
+                 Icon::Warning);
 }
 
-void QtPlatform::SetHelpOpener(std::function<void(const QString&)> opener) {
+void QtPlatform::SetHelpOpener(std::function<bool(const QUrl&)> opener) {
   opener_ = std::move(opener);
 }

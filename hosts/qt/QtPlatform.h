@@ -2,6 +2,7 @@
 // control table and runs the form in it.
 #pragma once
 #include <QDialog>
+#include <QSize>
 #include <QString>
 #include <functional>
 #include <map>
@@ -11,6 +12,7 @@
 
 class QButtonGroup;
 class QLineEdit;
+class QUrl;
 class QWidget;
 
 // The program's texts are UTF-8.
@@ -39,6 +41,11 @@ class FormWindow : public QDialog, public DialogHost {
   // Whether a field's whole text is in view.
   static bool TextFits(const QLineEdit* edit);
 
+  // Replaces the room the screen leaves to windows (tests, pictures of
+  // whole windows); an invalid size gives the screen's own back. Returns
+  // the size replaced.
+  static QSize SetAvailableSize(QSize size);
+
  protected:
   bool event(QEvent* e) override;
   bool eventFilter(QObject* watched, QEvent* e) override;
@@ -47,6 +54,9 @@ class FormWindow : public QDialog, public DialogHost {
 
  private:
   void Build();
+  // A window larger than the room its screen leaves shows its content in a
+  // scroll area, and fits.
+  void FitScreen();
 
   CDialog& dialog_;
   std::map<int, QWidget*> widgets_;
@@ -70,14 +80,15 @@ class QtPlatform : public Platform {
   // program or where an installation puts it; empty when the page does not
   // exist.
   static QString HelpPage(const std::string& topic);
-  // Replaces the opening of pages in the user's browser (tests).
-  void SetHelpOpener(std::function<void(const QString& page)> opener);
+  // Replaces the opening of pages in the user's browser (tests); the
+  // opener says whether a browser took the address.
+  void SetHelpOpener(std::function<bool(const QUrl& address)> opener);
   // The windows now open, the top one last.
   const std::vector<FormWindow*>& Windows() const { return windows_; }
 
  private:
   std::vector<FormWindow*> windows_;
-  std::function<void(const QString&)> opener_;
+  std::function<bool(const QUrl&)> opener_;
   std::function<void(const std::string&, Icon)> shower_;
   Platform* previous_;
 };

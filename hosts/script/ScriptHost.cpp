@@ -17,6 +17,8 @@
 #include "Bytes.h"
 #include "Printf.h"
 #include "Report.h"
+#include "SiteFile.h"
+#include "StdStreams.h"
 
 namespace {
 
@@ -101,8 +103,14 @@ class ScriptPlatform : public Platform {
   void ShowMessageBox(const std::string& text, Icon icon) override {
     Print(std::string("message ") + IconName(icon) + " " + Escape(text));
   }
+  // A failed write ends the script: nothing more is run or written.
   void Print(const std::string& line) {
-    if (!stopping_) out_ << line << '\n';
+    if (stopping_) return;
+    out_ << line << '\n';
+    if (!out_) {
+      status_ = 2;
+      stopping_ = true;
+    }
   }
 
   // Runs commands until the input ends; returns the exit status.
@@ -114,9 +122,11 @@ class ScriptPlatform : public Platform {
 
  private:
   bool Step();  // one command; false at the end of the input
+  // The next line without its end ("\n", "\r\n" or a lone "\r").
+  bool ReadLine(std::string& line);
   void Execute(const std::string& line);
   void Fail(const std::string& why) {
-    err_ << "error: " << why << '\n';
+    err_ << "error: " << Shown(why) << '\n';
     status_ = 2;
     stopping_ = true;
   }
@@ -134,6 +144,7 @@ class ScriptPlatform : public Platform {
   bool stopping_ = false;  // input ended or failed: unwind silently
   bool finished_ = false;  // the last form has closed
   bool announce_ = true;   // a form opening another one prints "open N"
+  bool afterCr_ = false;   // the last line ended with "\r": a "\n" may follow
   int status_ = 0;
 };
 
@@ -175,9 +186,29 @@ int ScriptPlatform::RunModal(CDialog& dialog) {
   return window.result_;
 }
 
+bool ScriptPlatform::ReadLine(std::string& line) {
+  line.clear();
+  std::streambuf* in = in_.rdbuf();
+  bool any = false;
+  for (int c = in->sbumpc(); c != std::char_traits<char>::eof(); c = in->sbumpc()) {
+    if (afterCr_) {
+      afterCr_ = false;
+      if (c == '\n') continue;  // the second half of "\r\n"
+    }
+    any = true;
+    if (c == '\n') return true;
+    if (c == '\r') {
+      afterCr_ = true;
+      return true;
+    }
+    line += static_cast<char>(c);
+  }
+  return any;
+}
+
 bool ScriptPlatform::Step() {
   std::string line;
-  if (!std::getline(in_, line)) return false;
+  if (!ReadLine(line)) return false;
   if (line.empty() || line[0] == '#' || finished_) return true;
   Execute(line);
   return true;
@@ -315,6 +346,15 @@ void ScriptPlatform::Site(const std::string& args) {
 }
 
 void ScriptPlatform::SiteShow() {
+  // Refused as the forms refuse it (a pipe, a device or a directory is
+  // never waited on); the bytes themselves are then shown as stored.
+  double longitude = 0.0;
+  double latitude = 0.0;
+  SiteFileResult read = ReadSiteFile(longitude, latitude);
+  if (read.status != SiteFileStatus::Ok) {
+    Print(read.error == ENOENT ? "site none" : "site refused");
+    return;
+  }
   std::ifstream file(kSiteFile, std::ios::binary);
   std::vector<unsigned char> bytes;
   if (file) {

@@ -9,6 +9,7 @@ using ResultObserver =
     std::function<void(int form, int id, const std::string& text)>;
 
 // Reads the script from in, prints events on out and errors on err.
-// Returns the exit status: 0, or 2 after an unknown command or id.
+// Returns the exit status: 0, or 2 after an unknown command or id or a
+// failed write of out (the script stops there).
 int RunFormScript(std::istream& in, std::ostream& out, std::ostream& err,
                   ResultObserver observer = {});

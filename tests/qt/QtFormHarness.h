@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <clocale>
 #include <functional>
 #include <vector>
@@ -22,7 +23,8 @@
 class FormHarness {
  public:
   FormHarness() {
-    platform_.SetHelpOpener([this](const QString& page) { helpPages.push_back(page); });
+    platform_.SetHelpOpener(
+        [this](const QUrl& page) { helpPages.push_back(page.toLocalFile()); return true; });
   }
 
   QtPlatform& Platform() { return platform_; }

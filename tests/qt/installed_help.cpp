@@ -1,8 +1,10 @@
 // The help of an installed program: pages beside the program come first
 // (the build tree), then <prefix>/share/zenko/help for a program in
 // <prefix>/bin. Here the test program's directory plays <prefix>/bin.
+// And how a page is opened: the night mark, a browser that cannot start.
 #include <QtTest>
 
+#include "NightVision.h"
 #include "QtPlatform.h"
 
 class InstalledHelpTest : public QObject {
@@ -47,6 +49,43 @@ class InstalledHelpTest : public QObject {
         {"../help/index", QString()},  // outside the help directories
     };
     for (const auto& [topic, page] : cases) QCOMPARE(QtPlatform::HelpPage(topic), page);
+  }
+
+  // In daylight the page itself; in night vision a page that leads the
+  // browser to it with the night mark "#nuit", which every page of the help
+  // reads with its script (the night rules: zenko.css). No browser: the
+  // user is told where the page is, to open it by hand.
+  void helpInNightVisionAndWithoutABrowser() {
+    QStandardPaths::setTestModeEnabled(true);
+    QtPlatform platform;
+    std::vector<QUrl> opened;
+    std::vector<std::string> messages;
+    platform.SetMessageShower([&](const std::string& text, Icon) { messages.push_back(text); });
+    platform.SetHelpOpener([&](const QUrl& address) {
+      opened.push_back(address);
+      return opened.size() < 3;
+    });
+    const QString page = QtPlatform::HelpPage("JulianDay");
+    platform.OpenHelp("JulianDay");
+    SetNightVision(true);
+    platform.OpenHelp("JulianDay");
+    SetNightVision(false);
+    QCOMPARE(opened[0], QUrl::fromLocalFile(page));
+    QFile lead(opened[1].toLocalFile());
+    QVERIFY(lead.open(QIODevice::ReadOnly));
+    QUrl night = QUrl::fromLocalFile(page);
+    night.setFragment(QStringLiteral("nuit"));
+    QVERIFY(lead.readAll().contains("content=\"0; url=" + night.toEncoded() + "\""));
+    QVERIFY(messages.empty());
+    platform.OpenHelp("JulianDay");
+    QCOMPARE(messages, std::vector<std::string>{"Impossible d'ouvrir l'aide dans un navigateur.\n"
+                                                "Ouvrez vous-même la page :\n" + page.toStdString()});
+    const QDir help = QFileInfo(page).dir();
+    for (const QString& name : help.entryList({QStringLiteral("*.htm")})) {
+      QFile file(help.filePath(name));
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      QVERIFY2(file.readAll().contains("<script src=\"zenko.js\"></script>\n</head>"), qPrintable(name));
+    }
   }
 };
 

@@ -2,6 +2,7 @@
 // on every window and message box and back.
 #include <QClipboard>
 #include <QMenu>
+#include <QProxyStyle>
 #include <QToolTip>
 #include <QtTest>
 
@@ -64,6 +65,37 @@ void CheckDarkImage(const QImage& shown, const char* where) {
     }
 }
 
+// The text cursors drawn on the window: per field, the columns of the
+// cursor's red over most of a line's height inside the field's frame
+// (digits are shorter).
+std::vector<int> CaretWidths(FormWindow& window) {
+  const QImage image = window.grab().toImage();
+  const qreal r = image.devicePixelRatio();
+  std::vector<int> widths;
+  for (QLineEdit* edit : window.findChildren<QLineEdit*>()) {
+    const QRect in(edit->mapTo(&window, QPoint(2, 2)) * r, (edit->size() - QSize(4, 4)) * r);
+    int columns = 0;
+    for (int x = in.left(); x <= in.right(); ++x) {
+      int run = 0, longest = 0;
+      for (int y = in.top(); y <= in.bottom(); ++y) {
+        run = qRed(image.pixel(x, y)) >= 0xc0 && qGreen(image.pixel(x, y)) < 0x40 ? run + 1 : 0;
+        longest = std::max(longest, run);
+      }
+      columns += longest >= edit->fontMetrics().height() * r * 0.8;
+    }
+    if (columns > 0) widths.push_back(columns);
+  }
+  return widths;
+}
+
+// Dialog buttons with the style's icons, as some desktops show them.
+class ButtonIconsStyle : public QProxyStyle {
+  int styleHint(StyleHint hint, const QStyleOption* o, const QWidget* w,
+                QStyleHintReturn* r) const override {
+    return hint == SH_DialogButtonBox_ButtonsHaveIcons ? 1 : QProxyStyle::styleHint(hint, o, w, r);
+  }
+};
+
 }  // namespace
 
 class TelescopeTest : public QObject {
@@ -111,9 +143,12 @@ class TelescopeTest : public QObject {
     });
   }
 
-  // Ctrl+N darkens the menu, a calculator over it and a message box; a
-  // second Ctrl+N brings the first palette back.
+  // Ctrl+N darkens the menu, a calculator over it and a message box, its
+  // button's icon included; the text cursor is one thin red bar, in the
+  // field that has the focus, before and after a message. A second Ctrl+N
+  // brings the first palette back.
   void nightVisionDarkensEveryWindowAndComesBack() {
+    QApplication::setStyle(new ButtonIconsStyle);
     const QPalette before = QApplication::palette();
     const QPalette tipsBefore = QToolTip::palette();
     FormHarness harness;
@@ -159,6 +194,23 @@ class TelescopeTest : public QObject {
     std::unique_ptr<CDialog> form = CreateForm(164, nullptr);
     again.Run(*form, [&](FormWindow& window) {
       QVERIFY(NightVisionOn());
+      window.activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&window));
+      auto oneThinCaret = [&] {
+        std::vector<int> widths = CaretWidths(window);
+        return widths.size() == 1 && widths[0] <= 2 * window.devicePixelRatio();
+      };
+      Check(window, 1136);
+      Type(window, 1095, QStringLiteral("1"));
+      Type(window, 1121, QStringLiteral("2"));
+      Type(window, 1122, QStringLiteral("1"));
+      QVERIFY(oneThinCaret());
+      // The eccentricity is refused and gets the focus.
+      QCOMPARE(again.AnswerBoxes([&] { QTest::keyClick(window.Widget(1122), Qt::Key_Return); }).size(), 1u);
+      QCOMPARE(window.focusWidget(), window.Widget(1121));
+      window.activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&window));
+      QVERIFY(oneThinCaret());
       PressKey(window, Qt::Key_N, Qt::ControlModifier);
       QVERIFY(!NightVisionOn());
       QVERIFY(QApplication::palette() == before);

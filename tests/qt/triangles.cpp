@@ -1,5 +1,7 @@
 // The real windows of the spherical (144) and plane (146) triangle forms:
 // tab order, initial focus and default button, and what the widgets add to the forms (Enter, focus, selection).
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
 
 #include "PlaneTriangleDlg.h"
@@ -27,6 +29,7 @@ QList<int> TabCycle(FormWindow& window) {
 void CheckWindow(FormHarness& harness, CDialog& form, const QList<int>& tabOrder,
                  int help, const char* page) {
   harness.Run(form, [&](FormWindow& window) {
+    QVERIFY(!window.findChild<QScrollArea*>());
     QVERIFY(WidgetOf<QPushButton>(window, 1103)->isDefault());
     QTRY_COMPARE(window.focusWidget(), window.Widget(1103));
     QCOMPARE(TabCycle(window), tabOrder);
@@ -81,6 +84,29 @@ class TriangleFormsTest : public QObject {
       QCOMPARE(TextOf(window, 1091), QStringLiteral("39,53098"));
       QCOMPARE(window.focusWidget(), window.Widget(1));  // focus on Retour
     });
+  }
+
+  // A window larger than the room the screen leaves shows its content with
+  // scroll bars and fits (one that fits has none: the pictures), and the
+  // control that takes the focus is scrolled into view.
+  void aWindowLargerThanTheScreenScrolls() {
+    const QSize before = FormWindow::SetAvailableSize(QSize(400, 300));
+    FormHarness harness;
+    CSphericalTriangleDlg form(nullptr);
+    harness.Run(form, [&](FormWindow& window) {
+      auto* area = window.findChild<QScrollArea*>();
+      QVERIFY(area && window.width() <= 400 && window.height() <= 300);
+      QVERIFY(area->horizontalScrollBar()->isVisible() && area->verticalScrollBar()->isVisible());
+      QVERIFY2(LayoutProblems(window).isEmpty(), qPrintable(LayoutProblems(window).join('\n')));
+      QWidget* far = window.Widget(1105);
+      auto inView = [&] {
+        return area->viewport()->rect().contains(QRect(far->mapTo(area->viewport(), QPoint()), far->size()));
+      };
+      QVERIFY(!inView());
+      far->setFocus();
+      QVERIFY(inView());
+    });
+    FormWindow::SetAvailableSize(before);
   }
 };
 

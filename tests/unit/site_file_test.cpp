@@ -1,8 +1,10 @@
 // The site file on a real file in a temporary directory: its bytes, the
 // statuses of its failures (pipes, devices and directories refused without
-// waiting, a file-size limit, a full disk, a read-only file), and the bits
-// it keeps.
+// waiting, a file-size limit, a full disk, a read-only file, a lock kept by
+// another program), the bits it keeps, and saves from two programs at once.
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -10,6 +12,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cmath>
 #include <csignal>
 #include <filesystem>
@@ -115,12 +118,12 @@ TEST(SiteValueText, RoundedFoldedColonForm) {
   EXPECT_EQ(texts, "2:30:0 -0:30:0 48:48:0 140:0:0 100:0:0 -180:0:0     ");
 }
 
-// Runs body in a child process with a time limit and gives back what it
-// returned, "(no answer in time)" when the limit ended it, or the signal
-// that ended it otherwise.
-std::string InChild(const std::function<std::string()>& body, unsigned seconds = 5) {
+// A child process running body with a time limit, and the pipe that
+// brings back what it returned.
+struct Child { pid_t pid; int answer; };
+Child Start(const std::function<std::string()>& body, unsigned seconds = 5) {
   int channel[2];
-  if (pipe(channel) != 0) return "(no pipe)";
+  if (pipe(channel) != 0) return {-1, -1};
   pid_t child = fork();
   if (child == 0) {
     alarm(seconds);
@@ -128,13 +131,20 @@ std::string InChild(const std::function<std::string()>& body, unsigned seconds =
     _exit(write(channel[1], answer.data(), answer.size()) < 0);
   }
   close(channel[1]);
+  return {child, channel[0]};
+}
+
+// What the child returned, "(no answer in time)" when the limit ended it,
+// or the signal that ended it otherwise.
+std::string Answer(Child child) {
+  if (child.answer < 0) return "(no pipe)";
   std::string answer;
   char buffer[4096];
-  for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;)
+  for (ssize_t n; (n = read(child.answer, buffer, sizeof buffer)) > 0;)
     answer.append(buffer, static_cast<std::size_t>(n));
-  close(channel[0]);
+  close(child.answer);
   int status = 0;
-  if (child < 0 || waitpid(child, &status, 0) != child) return "(no child)";
+  if (child.pid < 0 || waitpid(child.pid, &status, 0) != child.pid) return "(no child)";
   if (WIFSIGNALED(status) && WTERMSIG(status) == SIGALRM) return "(no answer in time)";
   if (WIFSIGNALED(status)) answer += "(killed by signal " + std::to_string(WTERMSIG(status)) + ")";
   return answer;
@@ -150,7 +160,7 @@ TEST_F(SiteFileTest, NeverWaitsOnAFileThatIsNotRegular) {
     if (kind == "device") fs::create_symlink("/dev/zero", "Zenko.loc");
     if (kind == "directory") fs::create_directory("Zenko.loc");
     std::string answer =
-        InChild([] { return std::get<0>(ReadBack()) + "\n" + Said(WriteSiteFile(1.0, 2.0)); });
+        Answer(Start([] { return std::get<0>(ReadBack()) + "\n" + Said(WriteSiteFile(1.0, 2.0)); }));
     EXPECT_EQ(answer, Failed(EACCES) + "\n" + NotOpened(EACCES)) << kind;
   }
   EXPECT_TRUE(fs::is_directory("Zenko.loc"));
@@ -166,11 +176,11 @@ TEST_F(SiteFileTest, FileSizeLimitLeavesTheFileAsItWas) {
       {tail, 16}};
   for (const auto& c : cases) {
     Put(c.start);
-    std::string answer = InChild([&c] {
+    std::string answer = Answer(Start([&c] {
       rlimit limit = {c.limit, c.limit};
       if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return std::string("(no limit)");
       return Said(WriteSiteFile(-2.5, 48.8));
-    });
+    }));
     // Sixteen bytes fit under the last limit: the same bytes are saved.
     EXPECT_EQ(answer, c.limit == 16 ? "ok" : Failed(EFBIG)) << c.limit;
     EXPECT_EQ(Get(), c.start) << c.limit;
@@ -240,6 +250,49 @@ TEST_F(SiteFileTest, KeptCoordinatesAreTheFilesOwnBytes) {
   std::fill(start.begin(), start.begin() + 8, 0);
   EXPECT_EQ(Get(), Bytes(start.begin(), start.begin() + 16));
   EXPECT_EQ(shortLon.value, 0.0);
+}
+
+// Two programs save at the same moment, each its own coordinate, keeping
+// the other one as the file holds it. Each save must see the other's last
+// save and leave its own: before each save the file holds the coordinate
+// as this program last saved it, never an older value written back.
+TEST_F(SiteFileTest, ConcurrentSavesNeverWriteBackAnOldValue) {
+  Put(Bytes(16, 0));
+  constexpr int kSaves = 3000;
+  auto saver = [](bool longitude) {
+    return [longitude] {
+      int stale = 0;
+      for (int i = 1; i <= kSaves; ++i) {
+        double lon = 0, lat = 0;
+        if (ReadSiteFile(lon, lat).status != SiteFileStatus::Ok) return std::string("read failed");
+        stale += (longitude ? lon : lat) != i - 1;
+        SiteCoordinate mine{double(i), false}, other{0.0, true};
+        SiteFileResult saved = longitude ? WriteSiteFile(mine, other) : WriteSiteFile(other, mine);
+        if (saved.status != SiteFileStatus::Ok) return Said(saved);
+      }
+      return std::to_string(stale) + " stale";
+    };
+  };
+  Child west = Start(saver(true), 8), north = Start(saver(false), 8);
+  EXPECT_EQ(Answer(west), "0 stale");
+  EXPECT_EQ(Answer(north), "0 stale");
+  EXPECT_EQ(ReadBack(), Read("ok", kSaves, kSaves));
+}
+
+// A lock that another program keeps is waited for about two seconds, then
+// refused like a file without permission: nothing read, nothing written.
+TEST_F(SiteFileTest, LockKeptByAnotherProgramIsRefusedAfterTwoSeconds) {
+  Put(kFixture);
+  int other = open("Zenko.loc", O_RDONLY);
+  ASSERT_TRUE(other >= 0 && flock(other, LOCK_EX) == 0);
+  Child reader = Start([] { return std::get<0>(ReadBack()); });
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(Said(WriteSiteFile(1.0, 2.0)), NotOpened(EACCES));
+  const auto waited = std::chrono::steady_clock::now() - start;
+  EXPECT_EQ(Answer(reader), NotOpened(EACCES));
+  EXPECT_TRUE(waited > std::chrono::milliseconds(1900) && waited < std::chrono::seconds(3));
+  EXPECT_EQ(Get(), kFixture);
+  close(other);
 }
 
 }  // namespace

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# zenko-script when its output is lost or its script cannot be read: a
+# French message naming the cause, status 2, never a success; a site file
+# that is a pipe is refused, not waited on; errors show control characters
+# escaped; --version.
+# Usage: io_check.sh ZENKO-SCRIPT VERSION
+set -u
+script=$1
+version=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work" || exit 1
+failures=0
+
+# expect NAME STATUS STDERR-TEXT: compares the last run's status and
+# standard error (err.txt) with what is expected.
+expect() {
+  if [ "$status" -ne "$2" ] || [ "$(cat err.txt)" != "$3" ]; then
+    echo "FAIL $1: status $status, stderr:" >&2
+    cat err.txt >&2
+    failures=$((failures + 1))
+  fi
+}
+
+# 8000 reads of a field: about 100 kB out, more than a pipe holds.
+{ echo 'open 130'; for _ in $(seq 8000); do echo 'get 1025'; done; } > big.zs
+lost='zenko-script : écriture impossible sur la sortie standard'
+
+"$script" < big.zs > /dev/full 2> err.txt; status=$?
+expect "/dev/full" 2 "$lost : plus de place sur le disque."
+"$script" < big.zs >&- 2> err.txt; status=$?
+expect "standard output closed" 2 "$lost : descripteur fermé ou non valide."
+(trap '' PIPE; "$script" < big.zs 2> err.txt | head -c 10 > /dev/null; exit "${PIPESTATUS[0]}")
+status=$?
+expect "broken pipe" 2 "$lost : tube fermé par le programme qui le lisait."
+"$script" --version > /dev/full 2> err.txt; status=$?
+expect "--version to /dev/full" 2 "$lost : plus de place sur le disque."
+
+mkdir script.d
+"$script" < script.d > out.txt 2> err.txt; status=$?
+expect "directory as the script" 2 \
+  "zenko-script : erreur de lecture de l'entrée standard : c'est un répertoire."
+"$script" <&- > out.txt 2> err.txt; status=$?
+expect "standard input closed" 2 \
+  "zenko-script : erreur de lecture de l'entrée standard : descripteur fermé ou non valide."
+
+printf 'open 130\nget 1025\x1b[2J\n' | "$script" > out.txt 2> err.txt; status=$?
+expect "control character in an error" 2 "error: unknown control id '1025\\x1b[2J' on form 130"
+
+# Zenko.loc as a pipe without a writer: refused at once, as the forms do.
+mkfifo Zenko.loc
+echo siteshow | timeout 10 "$script" > out.txt 2> err.txt; status=$?
+expect "site file that is a pipe" 0 ""
+[ "$(cat out.txt)" = "site refused" ] || { echo "FAIL site pipe: $(cat out.txt)" >&2; failures=$((failures + 1)); }
+
+"$script" --version > out.txt 2> err.txt; status=$?
+expect "--version" 0 ""
+[ "$(cat out.txt)" = "zenko-script (Zenko) $version" ] || { echo "FAIL --version: $(cat out.txt)" >&2; failures=$((failures + 1)); }
+
+exit $((failures > 0))
