@@ -308,9 +308,12 @@ const ZenkoPage = (() => {
     if (!w) return;
     w.node.hidden = false;
     document.getElementById('loading')?.remove();
-    if (!focused && w.tabOrder.length) {
-      const first = w.elements.get(w.form.controls[w.tabOrder[0]].id);
-      focusElement(first);
+    // The control the form focused while it was made, or else the first
+    // one in the tab order.
+    if (focused && w.lastFocus) {
+      focusElement(w.lastFocus);
+    } else if (w.tabOrder.length) {
+      focusElement(w.elements.get(w.form.controls[w.tabOrder[0]].id));
     }
     for (const [, el] of w.elements) fitTitle(el);
   }
