@@ -618,6 +618,7 @@ const ZenkoPage = (() => {
     // For the tests: whether the program waits for the user, and what it did.
     idle: () => (waiting && queue.length === 0) || dialog.open || isEnded,
     takeTrace: () => trace.splice(0),
+    table: depth => windows[depth] && windows[depth].form,
   };
 })();
 
