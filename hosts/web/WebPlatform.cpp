@@ -186,6 +186,7 @@ WebPlatform::~WebPlatform() { Platform::Install(previous_); }
 
 int WebPlatform::RunModal(CDialog& dialog) {
   const int depth = static_cast<int>(windows_.size());
+  RefreshSite();
   WebWindow window(dialog.Template(), depth);
   windows_.push_back(&window);
   const int result = RunAttached(dialog, window, [&] {
@@ -194,6 +195,7 @@ int WebPlatform::RunModal(CDialog& dialog) {
       const int event = zenko_next_event(depth);
       const int arg = zenko_event_arg();
       window.Sync();
+      RefreshSite();
       switch (event) {
         case kCommand: dialog.OnCommand(arg); break;
         case kDoubleClick: dialog.OnDoubleClicked(arg); break;

@@ -63,15 +63,35 @@ ssize_t StoreThenWrite(int fd, const void* bytes, std::size_t count, off_t offse
 
 }  // namespace
 
-bool OpenBrowserSite() {
-  unsigned char site[kSiteBytes] = {};
-  if (!zenko_site_load(site)) zenko_site_store(site);  // a first visit: empty
+namespace {
+
+bool PutFile(const unsigned char (&site)[kSiteBytes]) {
   int fd = open(kSiteFileName, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return false;
   const bool written = write(fd, site, kSiteBytes) == static_cast<ssize_t>(kSiteBytes);
-  const bool closed = close(fd) == 0;
+  return close(fd) == 0 && written;
+}
+
+}  // namespace
+
+bool OpenBrowserSite() {
+  unsigned char site[kSiteBytes] = {};
+  if (!zenko_site_load(site)) zenko_site_store(site);  // a first visit: empty
   SetSiteFileWriter(&StoreThenWrite);
-  return written && closed;
+  return PutFile(site);
+}
+
+void RefreshSite() {
+  unsigned char stored[kSiteBytes] = {};
+  if (!zenko_site_load(stored)) return;
+  unsigned char held[kSiteBytes] = {};
+  int fd = open(kSiteFileName, O_RDONLY | O_CLOEXEC);
+  if (fd >= 0) {
+    const ssize_t got = read(fd, held, kSiteBytes);
+    close(fd);
+    if (got == static_cast<ssize_t>(kSiteBytes) && std::memcmp(held, stored, kSiteBytes) == 0) return;
+  }
+  PutFile(stored);
 }
 
 void ImportSite() {

@@ -11,6 +11,11 @@
 // file could not be made.
 bool OpenBrowserSite();
 
+// Brings Zenko.loc up to the stored site when another tab of the page has
+// saved one since: a form then reads, and a save keeps, what is stored now,
+// as programs sharing the file on disk do.
+void RefreshSite();
+
 // Takes the file the user chose for "Importer Zenko.loc": exactly 16 bytes
 // holding two finite values, saved with the core's own write; otherwise a
 // message says why it is refused, and the stored site stays.

@@ -81,8 +81,7 @@ export const depthOf = page => page.evaluate(() => document.querySelectorAll('#d
 
 // The element of a control of the top window.
 export async function control(page, id) {
-  const depth = await depthOf(page);
-  return page.locator(`#f${depth}-${id}`);
+  return page.locator(`#desk > section.window:last-of-type [data-id="${id}"]`);
 }
 
 // The message box shown: its text and its icon's name (the one drawn).

@@ -1,7 +1,7 @@
 // The page beyond the transcripts: the site file in the browser's storage
 // (first visit, import, export, save, a storage that refuses the write),
 // the nested forms 132 -> 134, Exit and starting again, the about box, the
-// help tabs, the keyboard (Alt+letter, Tab, Enter, Escape), the whole text
+// help tabs, a site saved in another tab, the keyboard (Alt+letter, Tab, Enter, Escape), the whole text
 // of a long result; with the figures of the page's speed and size.
 // ZENKO_WEB_PICTURES=DIR also saves pictures of the menu and of form 130.
 import fs from 'node:fs';
@@ -193,6 +193,21 @@ try {
   check(await page.locator('#f1-1057').inputValue() === '1:30:0', 'nor in the file the forms read');
   await click(page, 1);
   check(hex(await exported(page)) === hex(le(1.5, 48.8)), 'the export gives the stored bytes, byte for byte');
+  // A site saved in another tab is what this one reads, and keeps.
+  env.context.keepTabs = true;
+  const other = await env.context.newPage();
+  await other.goto(env.site.url);
+  await other.waitForSelector('.window[data-form="102"]:not([hidden])');
+  await importFile(other, 'Zenko.loc', le(7.25, -33.5));
+  await other.close();
+  env.context.keepTabs = false;
+  await openForm(page, 1005);
+  check(await page.locator('#f1-1057').inputValue() === '7:15:0' &&
+        await page.locator('#f1-1007').inputValue() === '-33:30:0', 'the site saved in another tab is read');
+  await typeInto(page, 1057, '1:0:0');
+  await click(page, 1062);
+  check(await stored(page) === hex(le(1, -33.5)), 'a save keeps the latitude saved in another tab');
+  await click(page, 1);
   // Export, import elsewhere (a fresh browser), export again: the same bytes.
   const odd = Buffer.from('0000000000000080' + '0100000000000000', 'hex');  // -0.0, the least subnormal
   await importFile(page, 'Zenko.loc', odd);

@@ -207,8 +207,8 @@ const ZenkoPage = (() => {
           node.autocomplete = 'off';
           node.spellcheck = false;
           node.setAttribute('autocapitalize', 'off');
+          // Dates, times and epochs need ':', '/' and 'J': a plain keyboard.
           if (c.kind === 'result') node.readOnly = true;
-          else node.inputMode = 'decimal';
           if (c.flags & F.center) node.style.textAlign = 'center';
           else if (c.flags & F.left) node.style.textAlign = 'left';
           if (c.chars > 0) {
