@@ -596,6 +596,7 @@ const ZenkoPage = (() => {
   function ended() {
     isEnded = true;
     desk.textContent = '';
+    desk.hidden = true;
     document.getElementById('site').hidden = true;
     const end = document.getElementById('ended');
     end.hidden = false;
