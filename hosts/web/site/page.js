@@ -587,7 +587,8 @@ const ZenkoPage = (() => {
     document.body.append(a);
     a.click();
     a.remove();
-    setTimeout(() => URL.revokeObjectURL(url), 1000);
+    // Kept a while: a slow machine may start the download late.
+    setTimeout(() => URL.revokeObjectURL(url), 60000);
   });
 
   // ---- The end ----
