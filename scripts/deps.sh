@@ -42,11 +42,12 @@ if [ "${1:-}" = web ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y npm
   fi
   # The browser tests' driver, playwright-core, at the version of the lock
-  # file; it uses the installed chromium and downloads no browser.
-  web_tests="$(dirname "$0")/../tests/web"
-  if [ ! -d "$web_tests/node_modules/playwright-core" ] ||
-     [ "$web_tests/package-lock.json" -nt "$web_tests/node_modules/.package-lock.json" ]; then
-    echo "Installing the browser tests' driver (npm ci in tests/web)"
-    (cd "$web_tests" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund)
+  # file (package.json at the top of the checkout); it uses the installed
+  # chromium and downloads no browser.
+  top="$(dirname "$0")/.."
+  if [ ! -d "$top/node_modules/playwright-core" ] ||
+     [ "$top/package-lock.json" -nt "$top/node_modules/.package-lock.json" ]; then
+    echo "Installing the browser tests' driver (npm ci)"
+    (cd "$top" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund)
   fi
 fi
