@@ -77,33 +77,9 @@ export async function settled(page) {
 
 export async function trace(page) { return page.evaluate(() => ZenkoPage.takeTrace()); }
 
-export const depthOf = page => page.evaluate(() => document.querySelectorAll('#desk .window').length - 1);
-
 // The element of a control of the top window.
 export async function control(page, id) {
   return page.locator(`#desk > section.window:last-of-type [data-id="${id}"]`);
-}
-
-// The message box shown: its text and its icon's name (the one drawn).
-export async function messageShown(page) {
-  return page.evaluate(() => {
-    const d = document.getElementById('message');
-    if (!d.open) return null;
-    const icons = ['error', 'warning', 'information'].filter(
-      n => getComputedStyle(d.querySelector(`.icon-${n}`)).display !== 'none');
-    return { text: document.getElementById('messageText').textContent, icons };
-  });
-}
-
-// The focused control of the page: its id and whether a text field has its
-// whole text selected.
-export async function focusState(page) {
-  return page.evaluate(() => {
-    const el = document.activeElement;
-    if (!el || !el.dataset || !el.dataset.id) return null;
-    const text = el instanceof HTMLInputElement && el.type === 'text';
-    return { id: Number(el.dataset.id), whole: !text || (el.selectionStart === 0 && el.selectionEnd === el.value.length) };
-  });
 }
 
 // Types a text into a field as a user does: a click, everything selected,
