@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "Portable.h"
+
 
 namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -63,7 +65,7 @@ bool ReadPlainDecimal(std::string_view text, double& value) {
   double v = 0.0;
   const char* first = text.data();
   const char* last = first + text.size();
-  auto [ptr, ec] = std::from_chars(first, last, v, std::chars_format::fixed);
+  auto [ptr, ec] = ReadFixedDouble(first, last, v);
   if (ec == std::errc::result_out_of_range && ptr == last) {
     // Too small to be held: the value is zero; too large: refused.
     std::size_t dot = text.find('.');

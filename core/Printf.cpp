@@ -4,6 +4,8 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "Portable.h"
+
 std::string Format(const char* format, ...) {
   // One pass into a buffer on the stack; a second only for a longer text.
   char buffer[256];
@@ -27,8 +29,7 @@ std::string Format(const char* format, ...) {
 void AppendFixed(std::string& out, double value, int precision) {
   // Shortest of "%.*f" for a double: 309 digits, a sign, a point, decimals.
   char buffer[330];
-  auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                 std::chars_format::fixed, precision);
+  auto [end, ec] = WriteFixedDouble(buffer, buffer + sizeof buffer, value, precision);
   if (ec == std::errc()) {
     out.append(buffer, end);
   } else {

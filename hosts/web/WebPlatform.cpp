@@ -1,0 +1,226 @@
+#include "WebPlatform.h"
+
+#include <emscripten.h>
+
+#include <cstdlib>
+
+#include "WebSite.h"
+
+// The page's side (page.js): the windows, the message box, the events.
+// clang-format off
+EM_JS(void, zenko_open_form, (const char* json, int depth), {
+  ZenkoPage.openForm(UTF8ToString(json), depth);
+});
+EM_JS(void, zenko_close_form, (int depth, int result), { ZenkoPage.closeForm(depth, result); });
+EM_JS(void, zenko_show_form, (int depth, int focused), {
+  ZenkoPage.showForm(depth, focused !== 0);
+});
+EM_JS(void, zenko_set_text, (int depth, int id, const char* text), {
+  ZenkoPage.setText(depth, id, UTF8ToString(text));
+});
+EM_JS(void, zenko_set_checked, (int depth, int id, int checked), {
+  ZenkoPage.setChecked(depth, id, checked !== 0);
+});
+EM_JS(void, zenko_focus, (int depth, int id), { ZenkoPage.focus(depth, id); });
+EM_JS(void, zenko_set_default, (int depth, int id), { ZenkoPage.setDefault(depth, id); });
+EM_JS(char*, zenko_get_text, (int depth, int id), {
+  var text = ZenkoPage.getText(depth, id);
+  var size = lengthBytesUTF8(text) + 1;
+  var at = _malloc(size);
+  if (at) stringToUTF8(text, at, size);
+  return at;
+});
+EM_JS(int, zenko_is_checked, (int depth, int id), {
+  return ZenkoPage.isChecked(depth, id) ? 1 : 0;
+});
+EM_JS(void, zenko_open_help, (const char* page), {
+  ZenkoPage.openHelp(UTF8ToString(page));
+});
+EM_ASYNC_JS(void, zenko_message_box, (const char* text, int icon), {
+  var shown = UTF8ToString(text);
+  await ZenkoPage.messageBox(shown, icon);
+});
+EM_ASYNC_JS(int, zenko_next_event, (int depth), {
+  return await ZenkoPage.nextEvent(depth);
+});
+EM_JS(int, zenko_event_arg, (), { return ZenkoPage.eventArg(); });
+// clang-format on
+
+namespace {
+
+// What the page reports (page.js sends the same numbers).
+enum PageEvent {
+  kCommand = 1,      // a button pressed or a radio button checked (its id)
+  kDoubleClick = 2,  // a double-click on a radio button that reports them
+  kRightButton = 3,  // the right button released over the form itself
+  kSysCommand = 4,   // an entry of the window's menu (its command)
+  kCancel = 5,       // Escape or the window's close box
+  kContextHelp = 6,  // the title bar's help button
+  kImportSite = 7,   // a file chosen for "Importer Zenko.loc"
+};
+
+void AppendEscaped(std::string& out, const std::string& text) {
+  out += '"';
+  for (char c : text) {
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          static const char kHex[] = "0123456789abcdef";
+          out += "\\u00";
+          out += kHex[(static_cast<unsigned char>(c) >> 4) & 0xF];
+          out += kHex[static_cast<unsigned char>(c) & 0xF];
+        } else {
+          out += c;
+        }
+    }
+  }
+  out += '"';
+}
+
+const char* KindName(Kind kind) {
+  switch (kind) {
+    case Kind::Group: return "group";
+    case Kind::Label: return "label";
+    case Kind::Edit: return "edit";
+    case Kind::Number: return "number";
+    case Kind::Result: return "result";
+    case Kind::Radio: return "radio";
+    case Kind::Button: return "button";
+  }
+  return "label";
+}
+
+}  // namespace
+
+std::string FormJson(const FormTemplate& form) {
+  std::string out = "{\"id\":" + std::to_string(form.id) + ",\"title\":";
+  AppendEscaped(out, form.title);
+  out += ",\"contextHelp\":";
+  out += form.contextHelp ? "true" : "false";
+  out += ",\"controls\":[";
+  for (std::size_t i = 0; i < form.controls.size(); ++i) {
+    const Control& c = form.controls[i];
+    if (i) out += ',';
+    out += "{\"kind\":\"";
+    out += KindName(c.kind);
+    out += "\",\"id\":" + std::to_string(c.id) + ",\"text\":";
+    AppendEscaped(out, c.text);
+    out += ",\"row\":" + std::to_string(c.at.row) + ",\"col\":" + std::to_string(c.at.col) +
+           ",\"rowSpan\":" + std::to_string(c.at.rowSpan) +
+           ",\"colSpan\":" + std::to_string(c.at.colSpan) +
+           ",\"flags\":" + std::to_string(c.flags) + ",\"chars\":" + std::to_string(c.chars) +
+           ",\"parent\":" + std::to_string(form.ContainerOf(i)) + ",\"shortcut\":";
+    AppendEscaped(out, c.shortcut);
+    out += ",\"hint\":";
+    const Hint* hint = form.FindHint(c.id);
+    AppendEscaped(out, hint ? hint->text : std::string());
+    out += '}';
+  }
+  out += "],\"sysMenu\":[";
+  for (std::size_t i = 0; i < form.sysMenu.size(); ++i) {
+    if (i) out += ',';
+    out += "{\"command\":" + std::to_string(form.sysMenu[i].command) + ",\"text\":";
+    AppendEscaped(out, form.sysMenu[i].text);
+    out += '}';
+  }
+  out += "]}";
+  return out;
+}
+
+WebWindow::WebWindow(const FormTemplate& form, int depth)
+    : HeadlessWindow(form), form_(form), depth_(depth) {
+  zenko_open_form(FormJson(form).c_str(), depth_);
+}
+
+WebWindow::~WebWindow() { zenko_close_form(depth_, result_); }
+
+void WebWindow::SetText(int id, const std::string& text) {
+  HeadlessWindow::SetText(id, text);
+  if (form_.Find(id)) zenko_set_text(depth_, id, text.c_str());
+}
+
+void WebWindow::SetChecked(int id, bool checked) {
+  // As in the windows' exclusive groups: checking one unchecks the others.
+  if (checked)
+    CheckRadio(id);
+  else
+    HeadlessWindow::SetChecked(id, false);
+  const Control* c = form_.Find(id);
+  if (c && c->kind == Kind::Radio) zenko_set_checked(depth_, id, checked ? 1 : 0);
+}
+
+void WebWindow::Focus(int id) {
+  if (!form_.Find(id)) return;
+  focused_ = true;
+  zenko_focus(depth_, id);
+}
+
+void WebWindow::SetDefaultButton(int id) { zenko_set_default(depth_, id); }
+
+void WebWindow::End(int result) {
+  ended_ = true;
+  result_ = result;
+}
+
+void WebWindow::Sync() {
+  for (const Control& c : form_.controls) {
+    if (c.kind == Kind::Edit || c.kind == Kind::Number) {
+      char* text = zenko_get_text(depth_, c.id);
+      if (text) {
+        HeadlessWindow::SetText(c.id, text);
+        std::free(text);
+      }
+    } else if (c.kind == Kind::Radio) {
+      HeadlessWindow::SetChecked(c.id, zenko_is_checked(depth_, c.id) != 0);
+    }
+  }
+}
+
+WebPlatform::WebPlatform() { previous_ = Platform::Install(this); }
+
+WebPlatform::~WebPlatform() { Platform::Install(previous_); }
+
+int WebPlatform::RunModal(CDialog& dialog) {
+  const int depth = static_cast<int>(windows_.size());
+  RefreshSite();
+  WebWindow window(dialog.Template(), depth);
+  windows_.push_back(&window);
+  const int result = RunAttached(dialog, window, [&] {
+    zenko_show_form(depth, window.Focused() ? 1 : 0);
+    while (!window.Ended()) {
+      const int event = zenko_next_event(depth);
+      const int arg = zenko_event_arg();
+      window.Sync();
+      RefreshSite();
+      switch (event) {
+        case kCommand: dialog.OnCommand(arg); break;
+        case kDoubleClick: dialog.OnDoubleClicked(arg); break;
+        case kRightButton: dialog.OnRButtonUp(); break;
+        case kSysCommand: dialog.OnSysCommand(arg); break;
+        case kCancel: dialog.OnCancel(); break;
+        case kContextHelp: dialog.OnContextHelp(); break;
+        case kImportSite:
+          if (depth == 0) ImportSite();
+          break;
+        default: break;
+      }
+    }
+    return window.Result();
+  });
+  windows_.pop_back();
+  return result;
+}
+
+void WebPlatform::OpenHelp(const std::string& topic) {
+  const std::string page = topic.empty() ? "index.htm" : topic + "_frameset.htm";
+  if (page.find('/') != std::string::npos || page.find("..") != std::string::npos) return;
+  zenko_open_help(("help/" + page).c_str());
+}
+
+void WebPlatform::ShowMessageBox(const std::string& text, Icon icon) {
+  zenko_message_box(text.c_str(), static_cast<int>(icon));
+}
