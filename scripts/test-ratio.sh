@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Counts the program's code (C++ under core/, forms/, hosts/) and the test
-# code (C++, shell and Python under tests/) as lines that are neither blank
-# nor only a comment, prints both and their ratio, and fails when the test
-# code is not between 0.25 and 0.40 of the program's.
+# Counts the program's code (C++ and JavaScript under core/, forms/, hosts/)
+# and the test code (C++, JavaScript, shell and Python under tests/) as
+# lines that are neither blank nor only a comment, prints both and their
+# ratio, and fails when the test code is not between 0.25 and 0.40 of the
+# program's.
 # Usage: scripts/test-ratio.sh [--report]   (--report: print, never fail)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -68,7 +69,8 @@ def count(roots, kinds):
                     total += kinds[ext](f.read())
     return total
 
-cpp = {".cpp": cpp_lines, ".h": cpp_lines}
+# JavaScript (the web page and its browser tests) has the same comments.
+cpp = {".cpp": cpp_lines, ".h": cpp_lines, ".js": cpp_lines, ".mjs": cpp_lines}
 program = count(["core", "forms", "hosts"], cpp)
 tests = count(["tests"], dict(cpp, **{".sh": hash_lines, ".py": hash_lines}))
 if program == 0:
