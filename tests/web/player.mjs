@@ -6,23 +6,21 @@
 // program focused last has the focus, a text field with its whole text
 // selected.
 import fs from 'node:fs';
-import { openPage, idle, trace, settled, control, typeInto, check, MENU_ENTRY } from './harness.mjs';
+import { openPage, settled, control, typeInto, check, MENU_ENTRY } from './harness.mjs';
 
 export function lines(text) { return text.split(/\r\n|\r|\n/).filter((l, i, all) => i < all.length - 1 || l !== ''); }
 
 // A double as C's printf("%.17g").
 export function g17(x) {
   if (x === 0) return Object.is(x, -0) ? '-0' : '0';
-  const e = Number(x.toExponential(16).split('e')[1]);
   const strip = s => (s.includes('.') ? s.replace(/0+$/, '').replace(/\.$/, '') : s);
-  if (e < -4 || e >= 17) {
-    const [m, ex] = x.toExponential(16).split('e');
-    const n = Number(ex);
-    return `${strip(m)}e${n < 0 ? '-' : '+'}${String(Math.abs(n)).padStart(2, '0')}`;
-  }
-  return strip(x.toFixed(16 - e));
+  const [m, ex] = x.toExponential(16).split('e');
+  const e = Number(ex);
+  if (e >= -4 && e < 17) return strip(x.toFixed(16 - e));
+  return `${strip(m)}e${e < 0 ? '-' : '+'}${String(Math.abs(e)).padStart(2, '0')}`;
 }
 
+// The 16 bytes of a "site" command as hexadecimal digits (null: not 16).
 export function hexOfSite(args) {
   if (args.startsWith('raw')) {
     const hex = args.slice(3).replace(/ /g, '').toLowerCase();
@@ -30,30 +28,25 @@ export function hexOfSite(args) {
   }
   const [lon, lat, extra] = args.trim().split(/\s+/);
   if (extra !== undefined || lat === undefined) return null;
-  const view = new DataView(new ArrayBuffer(16));
-  view.setFloat64(0, Number(lon), true);
-  view.setFloat64(8, Number(lat), true);
-  return Array.from(new Uint8Array(view.buffer), b => b.toString(16).padStart(2, '0')).join('');
+  const b = Buffer.alloc(16);
+  b.writeDoubleLE(Number(lon), 0);
+  b.writeDoubleLE(Number(lat), 8);
+  return b.toString('hex');
 }
 
-// The commands of a script, or why the page cannot play it.
+// The commands of a script, or why the page cannot play it. A site file
+// changed while the form runs ends what the page plays (partial: the
+// transcript's first lines are compared).
 export function plan(file) {
-  const commands = lines(fs.readFileSync(file, 'latin1') === '' ? '' : fs.readFileSync(file, 'utf8'))
-    .filter(l => l !== '' && !l.startsWith('#'));
-  let siteHex = null;
-  let opened = false;
-  for (const c of commands) {
+  const commands = lines(fs.readFileSync(file, 'utf8')).filter(l => l !== '' && !l.startsWith('#'));
+  let siteHex = null, opened = false;
+  for (const [i, c] of commands.entries()) {
     const word = c.split(' ')[0];
     if (word === 'clock' || word === 'now') return { skip: 'a fixed clock' };
-    if (word === 'site') {
-      if (opened) return { skip: 'a site file changed while running' };
-      siteHex = hexOfSite(c.slice(5));
-      if (siteHex === null) return { skip: 'a site file that is not 16 bytes' };
-    }
-    if (word === 'open') {
-      if (opened) return { skip: 'a second form opened by the script' };
-      opened = true;
-    }
+    if (word === 'site' && opened) return { commands: commands.slice(0, i).filter(c => !c.startsWith('site ')), siteHex, partial: true };
+    if (word === 'site' && (siteHex = hexOfSite(c.slice(5))) === null) return { skip: 'a site file that is not 16 bytes' };
+    if (word === 'open' && opened) return { skip: 'a second form opened by the script' };
+    if (word === 'open') opened = true;
   }
   return { commands: commands.filter(c => !c.startsWith('site ')), siteHex };
 }
@@ -69,11 +62,9 @@ async function settle(page, out, state) {
     }
     if (!now.message) return now.focus;
     const [, icon] = state.message.split(' ');
-    const text = state.message.slice(`message ${icon} `.length);
-    check(now.message.text.replace(/\\/g, '\\\\').replace(/\n/g, '\\n') === text,
-          `${state.name}: the box shows "${now.message.text}"`);
-    check(now.message.icons.length === 1 && now.message.icons[0] === icon,
-          `${state.name}: the box draws the icon ${now.message.icons} for ${icon}`);
+    check(`message ${icon} ${now.message.text.replace(/\\/g, '\\\\').replace(/\n/g, '\\n')}` === state.message,
+          `${state.name}: the box shows "${now.message.text}" for "${state.message}"`);
+    check(now.message.icons.join() === icon, `${state.name}: the box draws the icon ${now.message.icons} for ${icon}`);
     await page.click('#messageOk', { force: true });
   }
 }
@@ -82,48 +73,42 @@ export async function play(env, name, { commands, siteHex }) {
   const page = await openPage(env, siteHex);
   const out = [];
   const state = { id: 0, name };
-  let base = 0;  // the depth of the script's first form: the menu, or a calculator over it
+  const opened = (commands.find(c => c.startsWith('open ')) || 'open 102').split(' ')[1];
   for (const command of commands) {
     const [word, idText] = command.split(' ');
-    const id = Number(idText);
     const text = command.split(' ').slice(2).join(' ');
+    const el = control(page, idText);
     state.id = 0;
     // After the end of the program nothing more is played.
-    if (await page.evaluate(() => !document.getElementById('ended').hidden)) break;
+    if (await page.locator('#ended').isVisible()) break;
     if (word === 'open') {
-      if (id !== 102) {
-        base = 1;
-        await (await control(page, MENU_ENTRY[id])).click({ force: true });
-        await (await control(page, 1)).click({ force: true });
+      if (opened !== '102') {
+        await control(page, MENU_ENTRY[opened]).click({ force: true });
+        await control(page, 1).click({ force: true });
       }
     } else if (word === 'set') {
-      await typeInto(page, id, text);
+      await typeInto(page, idText, text);
     } else if (word === 'get') {
-      const el = await control(page, id);
       const radio = await el.evaluate(e => e.type === 'radio');
-      out.push(`${id}=${radio ? (await el.isChecked() ? 1 : 0) : await el.inputValue()}`);
+      out.push(`${idText}=${radio ? (await el.isChecked() ? 1 : 0) : await el.inputValue()}`);
       continue;
-    } else if (word === 'click') {
-      await (await control(page, id)).click({ force: true });
-    } else if (word === 'dblclick') {
-      await (await control(page, id)).dblclick({ force: true });
+    } else if (word === 'click' || word === 'dblclick') {
+      await el[word]({ force: true });
     } else if (word === 'rclick') {
-      const depth = await page.evaluate(() => document.querySelectorAll('#desk .window').length - 1);
-      await page.locator(`#desk .window >> nth=${depth} >> .body`).first().click({ button: 'right', position: { x: 2, y: 2 } });
+      await page.locator('#desk > section.window:last-of-type .body').first()
+        .click({ button: 'right', position: { x: 2, y: 2 } });
     } else if (word === 'key') {
       // Enter on a button presses that button; the script's Enter is the
       // one pressed elsewhere in the form, which presses its default button.
       if (idText === 'enter')
         await page.evaluate(() => {
-          const wins = document.querySelectorAll('#desk .window');
-          if (document.activeElement instanceof HTMLButtonElement) wins[wins.length - 1].focus();
+          if (document.activeElement instanceof HTMLButtonElement) document.querySelector('#desk > section.window:last-of-type').focus();
         });
       await page.keyboard.press(idText === 'escape' ? 'Escape' : 'Enter');
     } else if (word === 'siteshow') {
       await settle(page, out, state);
-      const hex = await page.evaluate(() => localStorage.getItem('Zenko.loc'));
-      const view = new DataView(new Uint8Array(hex.match(/../g).map(h => parseInt(h, 16))).buffer);
-      out.push(`site ${g17(view.getFloat64(0, true))} ${g17(view.getFloat64(8, true))}`);
+      const b = Buffer.from(await page.evaluate(() => localStorage.getItem('Zenko.loc')), 'hex');
+      out.push(`site ${g17(b.readDoubleLE(0))} ${g17(b.readDoubleLE(8))}`);
       continue;
     } else {
       check(false, `${name}: unknown command ${command}`);
@@ -135,18 +120,14 @@ export async function play(env, name, { commands, siteHex }) {
             `${name}: after "${command}" the focus is ${JSON.stringify(f)}, not ${state.id} with its text selected`);
     }
   }
-  await idle(page);
-  out.push(...await trace(page));
+  out.push(...(await settled(page)).trace);
   // A calculator opened from the menu: its own opening is the script's, and
   // when it ends the program the menu's end is not the script's.
-  let shown = out;
-  if (base === 1) {
-    const at = shown.indexOf(`open ${commands.find(c => c.startsWith('open')).split(' ')[1]}`);
-    if (at >= 0) shown = shown.slice(0, at).concat(shown.slice(at + 1));
-    const end = shown.lastIndexOf('exit');
-    if (end >= 0 && end === shown.length - 1) shown = shown.slice(0, -1);
+  if (opened !== '102') {
+    const at = out.indexOf(`open ${opened}`);
+    if (at >= 0) out.splice(at, 1);
+    if (out[out.length - 1] === 'exit') out.pop();
   }
   check(page.errors.length === 0, `${name}: errors in the page: ${page.errors}`);
-  return shown;
+  return out;
 }
-
