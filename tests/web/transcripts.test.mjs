@@ -12,7 +12,7 @@ import { start, check, failed } from './harness.mjs';
 import { lines, plan, play } from './player.mjs';
 
 const SCRIPTS = path.resolve(new URL('../scripts', import.meta.url).pathname);
-const CHOSEN = /^(menu_flows|interp131_(worked|messages)|zeroext143_(worked|messages)|plane146_(clear|messages)|sphere144_(decision|messages)|julianday130_(values|messages)|sidereal135_(values|messages)|geoc129_(values|messages)|prec132_(values|messages|menu|takeover)|equhor134_(values|messages|save)|kepler164_(units|messages))$/;
+const CHOSEN = /^(menu_flows|interp131_(worked|messages)|zeroext143_(worked|messages)|plane146_(clear|messages)|sphere144_(decision|messages)|julianday130_(values|messages)|sidereal135_(values|messages)|geoc129_(values|messages)|prec132_(values|messages|menu|takeover)|equhor134_(values|messages|save|save_untouched)|kepler164_(units|messages))$/;
 const only = process.argv[2] ? new RegExp(process.argv[2]) : process.env.ZENKO_WEB_ALL ? null : CHOSEN;
 
 const env = await start();
