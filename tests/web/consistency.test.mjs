@@ -12,7 +12,7 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { execFileSync } from 'node:child_process';
-import { start, openPage, control, settled, check, failed, MENU_ENTRY, SITE } from './harness.mjs';
+import { run, openPage, control, settled, check, MENU_ENTRY, SITE } from './harness.mjs';
 
 const DRIVER = process.env.ZENKO_SCRIPT_DRIVER || path.join(path.dirname(SITE), 'zenko-script.js');
 const SEED = Number(process.env.ZENKO_SEED || 20261208);
@@ -85,9 +85,7 @@ function playInPage(page, lines) {
   }, lines);
 }
 
-const env = await start();
-const began = Date.now();
-try {
+await run('consistency', async env => {
   const page = await openPage(env);
   // The control tables, as the page has them.
   const tables = [];
@@ -117,9 +115,4 @@ try {
   console.log(`${tables.length * PER_FORM} random scripts (seed ${SEED}, ${lines.length} commands): ` +
               `${expected.length} lines, ${expected.filter(l => l.startsWith('message ')).length} messages, ` +
               `the same in the page: ${first < 0}`);
-  check(page.errors.length === 0, `errors in the page: ${page.errors}`);
-} finally {
-  await env.stop();
-}
-console.log(`consistency: ${((Date.now() - began) / 1000).toFixed(1)} s`);
-process.exit(failed() ? 1 : 0);
+});

@@ -15,12 +15,17 @@ export const MENU_ENTRY = { 131: 1000, 143: 1001, 146: 1009, 144: 1007, 130: 100
                             129: 1003, 132: 1004, 134: 1005, 164: 1130 };
 
 // The types a browser needs: .wasm as application/wasm to compile the
-// module as it arrives. path.normalize keeps "/.." inside the site.
+// module as it arrives.
 const TYPES = { '.htm': 'text/html', '.html': 'text/html', '.js': 'text/javascript; charset=utf-8',
                 '.css': 'text/css', '.wasm': 'application/wasm', '.svg': 'image/svg+xml' };
-function serve(root) {
+
+// Runs a test with the site served on a free port of 127.0.0.1 and the
+// browser started; then no error may be left in the page. Prints its
+// time, then exits with 1 when a check failed.
+export async function run(what, test) {
   const server = http.createServer((req, res) => {
-    const file = path.join(root, path.normalize(decodeURIComponent(new URL(req.url, 'http://x').pathname)
+    // path.normalize keeps "/.." inside the site.
+    const file = path.join(SITE, path.normalize(decodeURIComponent(new URL(req.url, 'http://x').pathname)
       .replace(/\/$/, '/index.html')));
     fs.readFile(file, (error, data) => {
       res.writeHead(error ? 404 : 200, { 'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream',
@@ -28,12 +33,7 @@ function serve(root) {
       res.end(data);
     });
   });
-  return new Promise(done => server.listen(0, '127.0.0.1', () => done({
-    url: `http://127.0.0.1:${server.address().port}/`, close: () => new Promise(r => server.close(r)) })));
-}
-
-export async function start() {
-  const site = await serve(SITE);
+  await new Promise(listening => server.listen(0, '127.0.0.1', listening));
   const browser = await chromium.launch({ executablePath: CHROMIUM, args: ['--no-sandbox'] });
   // One page, loaded again for each test: its cache keeps the module.
   const context = await browser.newContext({ viewport: { width: 1280, height: 800 }, acceptDownloads: true });
@@ -43,7 +43,13 @@ export async function start() {
   // Help pages open in tabs of their own; the tests that look at them wait
   // for them, the others let them close.
   context.on('page', p => { if (!context.keepTabs) setTimeout(() => p.close().catch(() => {}), 200); });
-  return { site, browser, context, page, async stop() { await browser.close(); await site.close(); } };
+  const env = { url: `http://127.0.0.1:${server.address().port}/`, browser, context, page }, began = Date.now();
+  try {
+    await test(env);
+    check(page.errors.length === 0, `errors in the page: ${page.errors}`);
+  } finally { await browser.close(); }
+  console.log(`${what}: ${((Date.now() - began) / 1000).toFixed(1)} s`);
+  process.exit(failures ? 1 : 0);
 }
 
 // Waits for the menu of a page just loaded.
@@ -56,10 +62,10 @@ export async function menuShown(page) {
 // siteHex (32 hexadecimal digits), or nothing (a first visit) for null.
 export async function openPage(env, siteHex = null) {
   const page = env.page;
-  if (!page.url().startsWith(env.site.url)) await page.goto(env.site.url);
+  if (!page.url().startsWith(env.url)) await page.goto(env.url);
   await page.evaluate(hex => { localStorage.clear(); if (hex !== null) localStorage.setItem('Zenko.loc', hex); }, siteHex);
   page.errors.length = 0;
-  await page.goto(env.site.url);
+  await page.goto(env.url);
   await menuShown(page);
   return page;
 }
@@ -69,20 +75,15 @@ export async function openPage(env, siteHex = null) {
 // its whole text selected?), in one call.
 export async function settled(page) {
   return page.evaluate(async () => {
-    const began = Date.now();
-    while (!ZenkoPage.idle()) {
+    for (const began = Date.now(); !ZenkoPage.idle(); await new Promise(r => setTimeout(r, 1)))
       if (Date.now() - began > 10000) throw new Error('the program does not answer');
-      await new Promise(r => setTimeout(r, 1));
-    }
-    const d = document.getElementById('message');
-    const message = d.open ? { text: document.getElementById('messageText').textContent,
-      icons: ['error', 'warning', 'information'].filter(
-        n => getComputedStyle(d.querySelector(`.icon-${n}`)).display !== 'none') } : null;
-    const el = document.activeElement;
+    const d = document.getElementById('message'), el = document.activeElement;
     const text = el instanceof HTMLInputElement && el.type === 'text';
-    const focus = el && el.dataset && el.dataset.id ? { id: Number(el.dataset.id),
-      whole: !text || (el.selectionStart === 0 && el.selectionEnd === el.value.length) } : null;
-    return { trace: ZenkoPage.takeTrace(), message, focus };
+    return { trace: ZenkoPage.takeTrace(),
+      message: d.open ? { text: document.getElementById('messageText').textContent, icons: ['error', 'warning', 'information']
+        .filter(n => getComputedStyle(d.querySelector(`.icon-${n}`)).display !== 'none') } : null,
+      focus: el?.dataset?.id ? { id: Number(el.dataset.id),
+        whole: !text || (el.selectionStart === 0 && el.selectionEnd === el.value.length) } : null };
   });
 }
 
@@ -100,8 +101,4 @@ export async function typeInto(page, id, text) {
 }
 
 let failures = 0;
-export function check(ok, what) {
-  if (!ok) { ++failures; console.log(`FAIL ${what}`); }
-  return ok;
-}
-export function failed() { return failures; }
+export function check(ok, what) { if (!ok) { ++failures; console.log(`FAIL ${what}`); } return ok; }

@@ -61,10 +61,8 @@ async function settle(page, out, state) {
       if (line.startsWith('message ')) state.message = line;
     }
     if (!now.message) return now.focus;
-    const [, icon] = state.message.split(' ');
-    check(`message ${icon} ${now.message.text.replace(/\\/g, '\\\\').replace(/\n/g, '\\n')}` === state.message,
-          `${state.name}: the box shows "${now.message.text}" for "${state.message}"`);
-    check(now.message.icons.join() === icon, `${state.name}: the box draws the icon ${now.message.icons} for ${icon}`);
+    const shown = `message ${now.message.icons.join()} ${now.message.text.replace(/\\/g, '\\\\').replace(/\n/g, '\\n')}`;
+    check(shown === state.message, `${state.name}: the box shows "${shown}" for "${state.message}"`);
     await page.click('#messageOk', { force: true });
   }
 }
@@ -115,19 +113,14 @@ export async function play(env, name, { commands, siteHex }) {
     }
     const f = await settle(page, out, state);
     // The control the program focused last has the focus, its text selected.
-    if (state.id) {
-      check(f && f.id === state.id && f.whole,
-            `${name}: after "${command}" the focus is ${JSON.stringify(f)}, not ${state.id} with its text selected`);
-    }
+    check(!state.id || (f && f.id === state.id && f.whole),
+          `${name}: after "${command}" the focus is ${JSON.stringify(f)}, not ${state.id} with its text selected`);
   }
   out.push(...(await settled(page)).trace);
   // A calculator opened from the menu: its own opening is the script's, and
   // when it ends the program the menu's end is not the script's.
-  if (opened !== '102') {
-    const at = out.indexOf(`open ${opened}`);
-    if (at >= 0) out.splice(at, 1);
-    if (out[out.length - 1] === 'exit') out.pop();
-  }
+  if (opened !== '102' && out.includes(`open ${opened}`)) out.splice(out.indexOf(`open ${opened}`), 1);
+  if (opened !== '102' && out[out.length - 1] === 'exit') out.pop();
   check(page.errors.length === 0, `${name}: errors in the page: ${page.errors}`);
   return out;
 }

@@ -8,17 +8,15 @@
 // site); ZENKO_WEB_ALL=1 or a pattern as argument plays any of them.
 import fs from 'node:fs';
 import path from 'node:path';
-import { start, check, failed } from './harness.mjs';
+import { run, check } from './harness.mjs';
 import { lines, plan, play } from './player.mjs';
 
 const SCRIPTS = path.resolve(new URL('../scripts', import.meta.url).pathname);
 const CHOSEN = /^(menu_flows|interp131_(worked|messages)|zeroext143_(worked|messages)|plane146_(clear|messages)|sphere144_(decision|messages)|julianday130_(values|messages)|sidereal135_(values|messages)|geoc129_(values|messages)|prec132_(values|messages|menu|takeover)|equhor134_(values|messages|save|save_untouched)|kepler164_(units|messages))$/;
 const only = process.argv[2] ? new RegExp(process.argv[2]) : process.env.ZENKO_WEB_ALL ? null : CHOSEN;
 
-const env = await start();
-const began = Date.now();
 let played = 0, skipped = 0;
-try {
+await run('transcripts in the page', async env => {
   for (const name of fs.readdirSync(SCRIPTS).filter(f => f.endsWith('.zs')).map(f => f.slice(0, -3)).sort()) {
     if (only && !only.test(name)) continue;
     const p = plan(path.join(SCRIPTS, `${name}.zs`));
@@ -32,8 +30,5 @@ try {
     else for (let i = 0; i < Math.max(got.length, expected.length); ++i)
       if (got[i] !== expected[i]) console.log(`  line ${i + 1}: page "${got[i]}" expected "${expected[i]}"`);
   }
-} finally {
-  await env.stop();
-}
-console.log(`${played} transcripts played in the page, ${skipped} left to the drivers, ${((Date.now() - began) / 1000).toFixed(1)} s`);
-process.exit(failed() ? 1 : 0);
+  console.log(`${played} transcripts played in the page, ${skipped} left to the drivers`);
+});
