@@ -8,7 +8,6 @@ import http from 'node:http';
 import path from 'node:path';
 
 export const SITE = path.resolve(process.env.ZENKO_SITE || new URL('../../build-web/site', import.meta.url).pathname);
-export const CHROMIUM = process.env.ZENKO_CHROMIUM || '/usr/bin/chromium';
 
 // The menu entry (radio button) that opens each calculator.
 export const MENU_ENTRY = { 131: 1000, 143: 1001, 146: 1009, 144: 1007, 130: 1002, 135: 1006,
@@ -34,7 +33,7 @@ export async function run(what, test) {
     });
   });
   await new Promise(listening => server.listen(0, '127.0.0.1', listening));
-  const browser = await chromium.launch({ executablePath: CHROMIUM, args: ['--no-sandbox'] });
+  const browser = await chromium.launch({ executablePath: process.env.ZENKO_CHROMIUM || '/usr/bin/chromium', args: ['--no-sandbox'] });
   // One page, loaded again for each test: its cache keeps the module.
   const context = await browser.newContext({ viewport: { width: 1280, height: 800 }, acceptDownloads: true });
   const page = await context.newPage();

@@ -12,11 +12,9 @@ export function lines(text) { return text.split(/\r\n|\r|\n/).filter((l, i, all)
 
 // A double as C's printf("%.17g").
 export function g17(x) {
-  if (x === 0) return Object.is(x, -0) ? '-0' : '0';
-  const strip = s => (s.includes('.') ? s.replace(/0+$/, '').replace(/\.$/, '') : s);
-  const [m, ex] = x.toExponential(16).split('e');
-  const e = Number(ex);
-  if (e >= -4 && e < 17) return strip(x.toFixed(16 - e));
+  const strip = s => s.replace(/(\.\d*?)0+$/, '$1').replace(/\.$/, '');
+  const [m, e] = x.toExponential(16).split('e').map((s, i) => (i ? Number(s) : s));
+  if (e >= -4 && e < 17) return Object.is(x, -0) ? '-0' : strip(x.toFixed(16 - e));
   return `${strip(m)}e${e < 0 ? '-' : '+'}${String(Math.abs(e)).padStart(2, '0')}`;
 }
 
@@ -38,17 +36,14 @@ export function hexOfSite(args) {
 // changed while the form runs ends what the page plays (partial: the
 // transcript's first lines are compared).
 export function plan(file) {
-  const commands = lines(fs.readFileSync(file, 'utf8')).filter(l => l !== '' && !l.startsWith('#'));
-  let siteHex = null, opened = false;
-  for (const [i, c] of commands.entries()) {
-    const word = c.split(' ')[0];
-    if (word === 'clock' || word === 'now') return { skip: 'a fixed clock' };
-    if (word === 'site' && opened) return { commands: commands.slice(0, i).filter(c => !c.startsWith('site ')), siteHex, partial: true };
-    if (word === 'site' && (siteHex = hexOfSite(c.slice(5))) === null) return { skip: 'a site file that is not 16 bytes' };
-    if (word === 'open' && opened) return { skip: 'a second form opened by the script' };
-    if (word === 'open') opened = true;
-  }
-  return { commands: commands.filter(c => !c.startsWith('site ')), siteHex };
+  const all = lines(fs.readFileSync(file, 'utf8')).filter(l => l !== '' && !l.startsWith('#'));
+  const open = all.findIndex(c => c.startsWith('open ')), end = all.findIndex((c, i) => i > open && c.startsWith('site '));
+  const commands = end < 0 ? all : all.slice(0, end);
+  const site = commands.filter(c => c.startsWith('site ')).map(c => hexOfSite(c.slice(5)));
+  if (commands.some(c => /^(clock|now)\b/.test(c))) return { skip: 'a fixed clock' };
+  if (site.includes(null)) return { skip: 'a site file that is not 16 bytes' };
+  if (commands.filter(c => c.startsWith('open ')).length > 1) return { skip: 'a second form opened by the script' };
+  return { commands: commands.filter(c => !c.startsWith('site ')), siteHex: site.length ? site.at(-1) : null, partial: end >= 0 };
 }
 
 async function settle(page, out, state) {
@@ -73,35 +68,27 @@ export async function play(env, name, { commands, siteHex }) {
   const state = { id: 0, name };
   const opened = (commands.find(c => c.startsWith('open ')) || 'open 102').split(' ')[1];
   for (const command of commands) {
-    const [word, idText] = command.split(' ');
-    const text = command.split(' ').slice(2).join(' ');
+    const [word, idText, ...text] = command.split(' ');
     const el = control(page, idText);
     state.id = 0;
     // After the end of the program nothing more is played.
     if (await page.locator('#ended').isVisible()) break;
     if (word === 'open') {
-      if (opened !== '102') {
-        await control(page, MENU_ENTRY[opened]).click({ force: true });
-        await control(page, 1).click({ force: true });
-      }
+      if (opened !== '102') for (const id of [MENU_ENTRY[opened], 1]) await control(page, id).click({ force: true });
     } else if (word === 'set') {
-      await typeInto(page, idText, text);
+      await typeInto(page, idText, text.join(' '));
     } else if (word === 'get') {
-      const radio = await el.evaluate(e => e.type === 'radio');
-      out.push(`${idText}=${radio ? (await el.isChecked() ? 1 : 0) : await el.inputValue()}`);
+      out.push(`${idText}=${await el.evaluate(e => (e.type === 'radio' ? Number(e.checked) : e.value))}`);
       continue;
     } else if (word === 'click' || word === 'dblclick') {
       await el[word]({ force: true });
     } else if (word === 'rclick') {
-      await page.locator('#desk > section.window:last-of-type .body').first()
-        .click({ button: 'right', position: { x: 2, y: 2 } });
+      await page.locator('#desk > section.window:last-of-type .body').first().click({ button: 'right', position: { x: 2, y: 2 } });
     } else if (word === 'key') {
       // Enter on a button presses that button; the script's Enter is the
       // one pressed elsewhere in the form, which presses its default button.
-      if (idText === 'enter')
-        await page.evaluate(() => {
-          if (document.activeElement instanceof HTMLButtonElement) document.querySelector('#desk > section.window:last-of-type').focus();
-        });
+      if (idText === 'enter') await page.evaluate(() => document.activeElement instanceof HTMLButtonElement &&
+        document.querySelector('#desk > section.window:last-of-type').focus());
       await page.keyboard.press(idText === 'escape' ? 'Escape' : 'Enter');
     } else if (word === 'siteshow') {
       await settle(page, out, state);
