@@ -34,7 +34,9 @@ export function hexOfSite(args) {
 
 // The commands of a script, or why the page cannot play it. A site file
 // changed while the form runs ends what the page plays (partial: the
-// transcript's first lines are compared).
+// transcript's first lines are compared). A page always has a site (a
+// first visit stores 16 zero bytes): a script whose site file comes only
+// while it runs is left to the drivers.
 export function plan(file) {
   const all = lines(fs.readFileSync(file, 'utf8')).filter(l => l !== '' && !l.startsWith('#'));
   const open = all.findIndex(c => c.startsWith('open ')), end = all.findIndex((c, i) => i > open && c.startsWith('site '));
@@ -42,6 +44,7 @@ export function plan(file) {
   const site = commands.filter(c => c.startsWith('site ')).map(c => hexOfSite(c.slice(5)));
   if (commands.some(c => /^(clock|now)\b/.test(c))) return { skip: 'a fixed clock' };
   if (site.includes(null)) return { skip: 'a site file that is not 16 bytes' };
+  if (end >= 0 && !site.length) return { skip: 'a site file given only while running' };
   if (commands.filter(c => c.startsWith('open ')).length > 1) return { skip: 'a second form opened by the script' };
   return { commands: commands.filter(c => !c.startsWith('site ')), siteHex: site.length ? site.at(-1) : null, partial: end >= 0 };
 }
