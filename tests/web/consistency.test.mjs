@@ -12,24 +12,21 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { execFileSync } from 'node:child_process';
-import { start, openPage, control, settled, check, failed, MENU_ENTRY } from './harness.mjs';
+import { run, openPage, control, settled, check, MENU_ENTRY, SITE } from './harness.mjs';
 
-const DRIVER = process.env.ZENKO_SCRIPT_DRIVER ||
-  path.join(path.dirname(process.env.ZENKO_SITE || new URL('../../build-web/site', import.meta.url).pathname), 'zenko-script.js');
+const DRIVER = process.env.ZENKO_SCRIPT_DRIVER || path.join(path.dirname(SITE), 'zenko-script.js');
 const SEED = Number(process.env.ZENKO_SEED || 20261208);
 const PER_FORM = 30;
 
 // A small seeded generator (mulberry32).
-function random(seed) {
-  let a = seed >>> 0;
-  return () => {
-    a = (a + 0x6D2B79F5) >>> 0;
-    let t = a;
-    t = Math.imul(t ^ (t >>> 15), t | 1);
-    t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
-    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
-  };
+let state = SEED >>> 0;
+function next() {
+  state = (state + 0x6D2B79F5) >>> 0;
+  let t = Math.imul(state ^ (state >>> 15), state | 1);
+  t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
+  return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
 }
+const pick = list => list[Math.floor(next() * list.length)];
 const TEXTS = ['', '0', '1', '-1', '2', '3', '5', '12', '45', '90', '180', '400', '1,5', '0.0167', '-0,5',
   '1e3', 'abc', '12:30:15', '-45:30:0', '23:59:59.9', '99:99:99', '1:2:3:4', '01/01/2000', '15/10/1582',
   '31/02/2001', '1/1/-4712', 'J2000', 'J2050', 'B1950', '2451545', '2451545.25', '1e308', '-0', ' 7',
@@ -39,117 +36,78 @@ const WHOLE = ['2', '3', '4', '5', '6', 'x', '', '-1', '3.5'];
 // or rewrite the site file.
 const LEFT_OUT = new Set([1, 2, 1061, 1062]);
 
-function scriptsFor(form, next) {
-  const pick = list => list[Math.floor(next() * list.length)];
+function scriptsFor(form) {
   const inputs = form.controls.filter(c => c.kind === 'edit' || c.kind === 'number');
   const presses = form.controls.filter(c => (c.kind === 'button' && !LEFT_OUT.has(c.id)) || c.kind === 'radio');
   const shown = form.controls.filter(c => ['edit', 'number', 'result', 'radio'].includes(c.kind));
   const lines = [];
   for (let s = 0; s < PER_FORM; ++s) {
     lines.push(`click ${MENU_ENTRY[form.id]}`, 'click 1');
-    const steps = 3 + Math.floor(next() * 10);
-    for (let k = 0; k < steps; ++k) {
-      const r = next();
-      if (r < 0.55) {
-        const c = pick(inputs);
-        lines.push(`set ${c.id} ${c.kind === 'number' ? pick(WHOLE) : pick(TEXTS)}`.trimEnd());
-      } else if (r < 0.93) {
-        lines.push(`click ${pick(presses).id}`);
-      } else if (r < 0.97 || form.id !== 131) {
-        lines.push('key enter');
-      } else {
-        lines.push('rclick');
-      }
+    for (let k = 3 + Math.floor(next() * 10); k > 0; --k) {
+      const r = next(), c = r < 0.55 && pick(inputs);
+      if (c) lines.push(`set ${c.id} ${c.kind === 'number' ? pick(WHOLE) : pick(TEXTS)}`.trimEnd());
+      else lines.push(r < 0.93 ? `click ${pick(presses).id}` : r < 0.97 || form.id !== 131 ? 'key enter' : 'rclick');
     }
-    for (const c of shown) lines.push(`get ${c.id}`);
+    lines.push(...shown.map(c => `get ${c.id}`));
     // Leaving with "&Retour" needs whole numbers in the whole-number fields.
-    for (const c of inputs) if (c.kind === 'number') lines.push(`set ${c.id} 3`);
-    lines.push('click 1');
+    lines.push(...inputs.filter(c => c.kind === 'number').map(c => `set ${c.id} 3`), 'click 1');
   }
   return lines;
 }
 
-// Plays the lines in the page, inside the page: values set and controls
-// clicked by its own script, each message acknowledged with its OK button.
-async function playInPage(page, lines) {
+// Plays the lines inside the page: values set and controls clicked by its
+// own script, each message acknowledged with its OK button.
+function playInPage(page, lines) {
   return page.evaluate(async commands => {
     const out = [];
-    const settle = async () => {
+    const top = () => document.querySelector('#desk > section.window:last-of-type');
+    for (const line of commands) {
+      const [word, id] = line.split(' ');
+      const el = top().querySelector(`[data-id="${id}"]`);
+      if (word === 'key') top().focus();  // Enter pressed in the form, not on a button
+      if (word === 'set') el.value = line.split(' ').slice(2).join(' ');
+      else if (word === 'get') out.push(`${id}=${el.type === 'radio' ? (el.checked ? 1 : 0) : el.value}`);
+      else if (word === 'click') el.click();
+      else if (word === 'key') top().dispatchEvent(new KeyboardEvent('keydown', { key: 'Enter', bubbles: true }));
+      else if (word === 'rclick') top().querySelector('.body').dispatchEvent(new MouseEvent('contextmenu', { bubbles: true, cancelable: true, button: 2 }));
       for (;;) {
         while (!ZenkoPage.idle()) await new Promise(r => setTimeout(r, 0));
         out.push(...ZenkoPage.takeTrace());
-        const d = document.getElementById('message');
-        if (!d.open) return;
+        if (!document.getElementById('message').open) break;
         document.getElementById('messageOk').click();
         await new Promise(r => setTimeout(r, 0));
       }
-    };
-    const top = () => document.querySelectorAll('#desk .window').length - 1;
-    const el = id => document.getElementById(`f${top()}-${id}`);
-    for (const line of commands) {
-      const [word, idText] = line.split(' ');
-      const text = line.split(' ').slice(2).join(' ');
-      if (word === 'set') el(idText).value = text;
-      else if (word === 'get') {
-        const e = el(idText);
-        out.push(`${idText}=${e.type === 'radio' ? (e.checked ? 1 : 0) : e.value}`);
-      } else if (word === 'click') el(idText).click();
-      else if (word === 'key') {
-        const wins = document.querySelectorAll('#desk .window');
-        wins[wins.length - 1].focus();
-        wins[wins.length - 1].dispatchEvent(new KeyboardEvent('keydown', { key: 'Enter', bubbles: true }));
-      } else if (word === 'rclick') {
-        const wins = document.querySelectorAll('#desk .window');
-        wins[wins.length - 1].querySelector('.body').dispatchEvent(
-          new MouseEvent('contextmenu', { bubbles: true, cancelable: true, button: 2 }));
-      }
-      await settle();
     }
     return out;
   }, lines);
 }
 
-const env = await start();
-const began = Date.now();
-try {
+await run('consistency', async env => {
   const page = await openPage(env);
-  await page.evaluate(() => { window.open = () => null; });
   // The control tables, as the page has them.
   const tables = [];
   for (const entry of Object.values(MENU_ENTRY)) {
-    await (await control(page, entry)).click();
-    await (await control(page, 1)).click();
+    for (const id of [entry, 1]) await control(page, id).click();
     await settled(page);
     tables.push(await page.evaluate(() => ZenkoPage.table(1)));
-    await (await control(page, 1)).click();
+    await control(page, 1).click();
     await settled(page);
   }
-  await settled(page);
-  const next = random(SEED);
-  const lines = tables.flatMap(form => scriptsFor(form, next));
+  const lines = tables.flatMap(scriptsFor);
   const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'zenko-consistency-'));
   fs.writeFileSync(path.join(dir, 'Zenko.loc'), Buffer.alloc(16));
   const script = ['open 102', ...lines].join('\n') + '\n';
-  fs.writeFileSync(path.join(dir, 'random.zs'), script);
-  const expected = execFileSync(DRIVER.endsWith('.js') ? process.execPath : DRIVER,
-    DRIVER.endsWith('.js') ? [DRIVER] : [], { cwd: dir, input: script, encoding: 'utf8' })
-    .split('\n').filter(l => l !== '');
+  const node = DRIVER.endsWith('.js');
+  const expected = execFileSync(node ? process.execPath : DRIVER, node ? [DRIVER] : [],
+    { cwd: dir, input: script, encoding: 'utf8' }).split('\n').filter(l => l !== '');
   fs.rmSync(dir, { recursive: true });
   await openPage(env);
   await page.evaluate(() => { window.open = () => null; });
   // The script's input ends with the menu open: nothing more is printed.
   const got = await playInPage(page, lines);
-  let first = -1;
-  for (let i = 0; i < Math.max(got.length, expected.length) && first < 0; ++i)
-    if (got[i] !== expected[i]) first = i;
-  check(first < 0, `the page and zenko-script differ from line ${first + 1}: page "${got[first]}", ` +
-                   `zenko-script "${expected[first]}"`);
-  const messages = expected.filter(l => l.startsWith('message ')).length;
-  console.log(`${tables.length * PER_FORM} random scripts (seed ${SEED}, ${lines.length} commands): ` +
-              `${expected.length} lines, ${messages} messages, the same in the page: ${first < 0}`);
-  check(page.errors.length === 0, `errors in the page: ${page.errors}`);
-} finally {
-  await env.stop();
-}
-console.log(`consistency: ${((Date.now() - began) / 1000).toFixed(1)} s`);
-process.exit(failed() ? 1 : 0);
+  let first = got.findIndex((l, i) => l !== expected[i]);
+  if (first < 0 && got.length !== expected.length) first = got.length;
+  check(first < 0, `the page and zenko-script differ from line ${first + 1}: page "${got[first]}", zenko-script "${expected[first]}"`);
+  console.log(`${tables.length * PER_FORM} random scripts (seed ${SEED}, ${lines.length} commands): ${expected.length} lines, ` +
+              `${expected.filter(l => l.startsWith('message ')).length} messages, the same in the page: ${first < 0}`);
+});

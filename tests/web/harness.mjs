@@ -3,98 +3,101 @@
 // (ZenkoPage.idle, ZenkoPage.takeTrace) to wait for the program and to see
 // what it did.
 import { chromium } from 'playwright-core';
-import { serve } from './server.mjs';
+import fs from 'node:fs';
+import http from 'node:http';
 import path from 'node:path';
 
 export const SITE = path.resolve(process.env.ZENKO_SITE || new URL('../../build-web/site', import.meta.url).pathname);
-export const CHROMIUM = process.env.ZENKO_CHROMIUM || '/usr/bin/chromium';
 
 // The menu entry (radio button) that opens each calculator.
 export const MENU_ENTRY = { 131: 1000, 143: 1001, 146: 1009, 144: 1007, 130: 1002, 135: 1006,
                             129: 1003, 132: 1004, 134: 1005, 164: 1130 };
 
-export async function start() {
-  const site = await serve(SITE);
-  const browser = await chromium.launch({ executablePath: CHROMIUM, args: ['--no-sandbox'] });
+// The types a browser needs: .wasm as application/wasm to compile the
+// module as it arrives.
+const TYPES = { '.htm': 'text/html', '.html': 'text/html', '.js': 'text/javascript; charset=utf-8',
+                '.css': 'text/css', '.wasm': 'application/wasm', '.svg': 'image/svg+xml' };
+
+// Runs a test with the site served on a free port of 127.0.0.1 and the
+// browser started; then no error may be left in the page. Prints its
+// time, then exits with 1 when a check failed.
+export async function run(what, test) {
+  const server = http.createServer((req, res) => {
+    // path.normalize keeps "/.." inside the site.
+    const file = path.join(SITE, path.normalize(decodeURIComponent(new URL(req.url, 'http://x').pathname)
+      .replace(/\/$/, '/index.html')));
+    fs.readFile(file, (error, data) => {
+      res.writeHead(error ? 404 : 200, { 'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream',
+                                         'Cache-Control': 'max-age=3600' });
+      res.end(data);
+    });
+  });
+  await new Promise(listening => server.listen(0, '127.0.0.1', listening));
+  const browser = await chromium.launch({ executablePath: process.env.ZENKO_CHROMIUM || '/usr/bin/chromium', args: ['--no-sandbox'] });
   // One page, loaded again for each test: its cache keeps the module.
-  const context = await browser.newContext({ viewport: { width: 1280, height: 800 },
-                                             acceptDownloads: true });
+  const context = await browser.newContext({ viewport: { width: 1280, height: 800 }, acceptDownloads: true });
   const page = await context.newPage();
   page.errors = [];
   page.on('pageerror', e => page.errors.push(e.message));
   // Help pages open in tabs of their own; the tests that look at them wait
   // for them, the others let them close.
   context.on('page', p => { if (!context.keepTabs) setTimeout(() => p.close().catch(() => {}), 200); });
-  return { site, browser, context, page,
-           async stop() { await browser.close(); await site.close(); } };
+  const env = { url: `http://127.0.0.1:${server.address().port}/`, browser, context, page }, began = Date.now();
+  try {
+    await test(env);
+    check(page.errors.length === 0, `errors in the page: ${page.errors}`);
+  } finally { await browser.close(); }
+  console.log(`${what}: ${((Date.now() - began) / 1000).toFixed(1)} s`);
+  process.exit(failures ? 1 : 0);
+}
+
+// Waits for the menu of a page just loaded.
+export async function menuShown(page) {
+  await page.waitForSelector('.window[data-form="102"]:not([hidden])');
+  await page.waitForFunction(() => ZenkoPage.idle(), null, { polling: 2, timeout: 10000 });
 }
 
 // The page started afresh with the menu shown: its storage holds the site
 // siteHex (32 hexadecimal digits), or nothing (a first visit) for null.
 export async function openPage(env, siteHex = null) {
   const page = env.page;
-  if (!page.url().startsWith(env.site.url)) await page.goto(env.site.url);
-  await page.evaluate(hex => {
-    localStorage.clear();
-    if (hex !== null) localStorage.setItem('Zenko.loc', hex);
-  }, siteHex);
+  if (!page.url().startsWith(env.url)) await page.goto(env.url);
+  await page.evaluate(hex => { localStorage.clear(); if (hex !== null) localStorage.setItem('Zenko.loc', hex); }, siteHex);
   page.errors.length = 0;
-  await page.goto(env.site.url);
-  await page.waitForSelector('.window[data-form="102"]:not([hidden])');
-  await idle(page);
+  await page.goto(env.url);
+  await menuShown(page);
   return page;
 }
 
-export async function idle(page) {
-  await page.waitForFunction(() => ZenkoPage.idle(), null, { polling: 2, timeout: 10000 });
-}
-
 // Waits until the program waits for the user, then says what it did, the
-// message box shown (if any) and the focused control, in one call.
+// message box shown (if any) and the focused control (a text field: with
+// its whole text selected?), in one call.
 export async function settled(page) {
   return page.evaluate(async () => {
-    const began = Date.now();
-    while (!ZenkoPage.idle()) {
+    for (const began = Date.now(); !ZenkoPage.idle(); await new Promise(r => setTimeout(r, 1)))
       if (Date.now() - began > 10000) throw new Error('the program does not answer');
-      await new Promise(r => setTimeout(r, 1));
-    }
-    const d = document.getElementById('message');
-    const message = d.open ? {
-      text: document.getElementById('messageText').textContent,
-      icons: ['error', 'warning', 'information'].filter(
-        n => getComputedStyle(d.querySelector(`.icon-${n}`)).display !== 'none'),
-    } : null;
-    const el = document.activeElement;
-    let focus = null;
-    if (el && el.dataset && el.dataset.id) {
-      const text = el instanceof HTMLInputElement && el.type === 'text';
-      focus = { id: Number(el.dataset.id),
-                whole: !text || (el.selectionStart === 0 && el.selectionEnd === el.value.length) };
-    }
-    return { trace: ZenkoPage.takeTrace(), message, focus };
+    const d = document.getElementById('message'), el = document.activeElement;
+    const text = el instanceof HTMLInputElement && el.type === 'text';
+    return { trace: ZenkoPage.takeTrace(),
+      message: d.open ? { text: document.getElementById('messageText').textContent, icons: ['error', 'warning', 'information']
+        .filter(n => getComputedStyle(d.querySelector(`.icon-${n}`)).display !== 'none') } : null,
+      focus: el?.dataset?.id ? { id: Number(el.dataset.id),
+        whole: !text || (el.selectionStart === 0 && el.selectionEnd === el.value.length) } : null };
   });
 }
 
-export async function trace(page) { return page.evaluate(() => ZenkoPage.takeTrace()); }
-
 // The element of a control of the top window.
-export async function control(page, id) {
+export function control(page, id) {
   return page.locator(`#desk > section.window:last-of-type [data-id="${id}"]`);
 }
 
 // Types a text into a field as a user does: a click, everything selected,
 // then the keys (or Delete for an empty text).
 export async function typeInto(page, id, text) {
-  const field = await control(page, id);
-  await field.click({ force: true });
+  await control(page, id).click({ force: true });
   await page.keyboard.press('Control+a');
-  if (text === '') await page.keyboard.press('Delete');
-  else await page.keyboard.type(text);
+  await (text === '' ? page.keyboard.press('Delete') : page.keyboard.type(text));
 }
 
 let failures = 0;
-export function check(ok, what) {
-  if (!ok) { ++failures; console.log(`FAIL ${what}`); }
-  return ok;
-}
-export function failed() { return failures; }
+export function check(ok, what) { if (!ok) { ++failures; console.log(`FAIL ${what}`); } return ok; }

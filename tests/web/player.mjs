@@ -6,23 +6,19 @@
 // program focused last has the focus, a text field with its whole text
 // selected.
 import fs from 'node:fs';
-import { openPage, idle, trace, settled, control, typeInto, check, MENU_ENTRY } from './harness.mjs';
+import { openPage, settled, control, typeInto, check, MENU_ENTRY } from './harness.mjs';
 
 export function lines(text) { return text.split(/\r\n|\r|\n/).filter((l, i, all) => i < all.length - 1 || l !== ''); }
 
 // A double as C's printf("%.17g").
 export function g17(x) {
-  if (x === 0) return Object.is(x, -0) ? '-0' : '0';
-  const e = Number(x.toExponential(16).split('e')[1]);
-  const strip = s => (s.includes('.') ? s.replace(/0+$/, '').replace(/\.$/, '') : s);
-  if (e < -4 || e >= 17) {
-    const [m, ex] = x.toExponential(16).split('e');
-    const n = Number(ex);
-    return `${strip(m)}e${n < 0 ? '-' : '+'}${String(Math.abs(n)).padStart(2, '0')}`;
-  }
-  return strip(x.toFixed(16 - e));
+  const strip = s => s.replace(/(\.\d*?)0+$/, '$1').replace(/\.$/, '');
+  const [m, e] = x.toExponential(16).split('e').map((s, i) => (i ? Number(s) : s));
+  if (e >= -4 && e < 17) return Object.is(x, -0) ? '-0' : strip(x.toFixed(16 - e));
+  return `${strip(m)}e${e < 0 ? '-' : '+'}${String(Math.abs(e)).padStart(2, '0')}`;
 }
 
+// The 16 bytes of a "site" command as hexadecimal digits (null: not 16).
 export function hexOfSite(args) {
   if (args.startsWith('raw')) {
     const hex = args.slice(3).replace(/ /g, '').toLowerCase();
@@ -30,32 +26,27 @@ export function hexOfSite(args) {
   }
   const [lon, lat, extra] = args.trim().split(/\s+/);
   if (extra !== undefined || lat === undefined) return null;
-  const view = new DataView(new ArrayBuffer(16));
-  view.setFloat64(0, Number(lon), true);
-  view.setFloat64(8, Number(lat), true);
-  return Array.from(new Uint8Array(view.buffer), b => b.toString(16).padStart(2, '0')).join('');
+  const b = Buffer.alloc(16);
+  b.writeDoubleLE(Number(lon), 0);
+  b.writeDoubleLE(Number(lat), 8);
+  return b.toString('hex');
 }
 
-// The commands of a script, or why the page cannot play it.
+// The commands of a script, or why the page cannot play it. A site file
+// changed while the form runs ends what the page plays (partial: the
+// transcript's first lines are compared). A page always has a site (a
+// first visit stores 16 zero bytes): a script whose site file comes only
+// while it runs is left to the drivers.
 export function plan(file) {
-  const commands = lines(fs.readFileSync(file, 'latin1') === '' ? '' : fs.readFileSync(file, 'utf8'))
-    .filter(l => l !== '' && !l.startsWith('#'));
-  let siteHex = null;
-  let opened = false;
-  for (const c of commands) {
-    const word = c.split(' ')[0];
-    if (word === 'clock' || word === 'now') return { skip: 'a fixed clock' };
-    if (word === 'site') {
-      if (opened) return { skip: 'a site file changed while running' };
-      siteHex = hexOfSite(c.slice(5));
-      if (siteHex === null) return { skip: 'a site file that is not 16 bytes' };
-    }
-    if (word === 'open') {
-      if (opened) return { skip: 'a second form opened by the script' };
-      opened = true;
-    }
-  }
-  return { commands: commands.filter(c => !c.startsWith('site ')), siteHex };
+  const all = lines(fs.readFileSync(file, 'utf8')).filter(l => l !== '' && !l.startsWith('#'));
+  const open = all.findIndex(c => c.startsWith('open ')), end = all.findIndex((c, i) => i > open && c.startsWith('site '));
+  const commands = end < 0 ? all : all.slice(0, end);
+  const site = commands.filter(c => c.startsWith('site ')).map(c => hexOfSite(c.slice(5)));
+  if (commands.some(c => /^(clock|now)\b/.test(c))) return { skip: 'a fixed clock' };
+  if (site.includes(null)) return { skip: 'a site file that is not 16 bytes' };
+  if (end >= 0 && !site.length) return { skip: 'a site file given only while running' };
+  if (commands.filter(c => c.startsWith('open ')).length > 1) return { skip: 'a second form opened by the script' };
+  return { commands: commands.filter(c => !c.startsWith('site ')), siteHex: site.length ? site.at(-1) : null, partial: end >= 0 };
 }
 
 async function settle(page, out, state) {
@@ -68,12 +59,8 @@ async function settle(page, out, state) {
       if (line.startsWith('message ')) state.message = line;
     }
     if (!now.message) return now.focus;
-    const [, icon] = state.message.split(' ');
-    const text = state.message.slice(`message ${icon} `.length);
-    check(now.message.text.replace(/\\/g, '\\\\').replace(/\n/g, '\\n') === text,
-          `${state.name}: the box shows "${now.message.text}"`);
-    check(now.message.icons.length === 1 && now.message.icons[0] === icon,
-          `${state.name}: the box draws the icon ${now.message.icons} for ${icon}`);
+    const shown = `message ${now.message.icons.join()} ${now.message.text.replace(/\\/g, '\\\\').replace(/\n/g, '\\n')}`;
+    check(shown === state.message, `${state.name}: the box shows "${shown}" for "${state.message}"`);
     await page.click('#messageOk', { force: true });
   }
 }
@@ -82,71 +69,48 @@ export async function play(env, name, { commands, siteHex }) {
   const page = await openPage(env, siteHex);
   const out = [];
   const state = { id: 0, name };
-  let base = 0;  // the depth of the script's first form: the menu, or a calculator over it
+  const opened = (commands.find(c => c.startsWith('open ')) || 'open 102').split(' ')[1];
   for (const command of commands) {
-    const [word, idText] = command.split(' ');
-    const id = Number(idText);
-    const text = command.split(' ').slice(2).join(' ');
+    const [word, idText, ...text] = command.split(' ');
+    const el = control(page, idText);
     state.id = 0;
     // After the end of the program nothing more is played.
-    if (await page.evaluate(() => !document.getElementById('ended').hidden)) break;
+    if (await page.locator('#ended').isVisible()) break;
     if (word === 'open') {
-      if (id !== 102) {
-        base = 1;
-        await (await control(page, MENU_ENTRY[id])).click({ force: true });
-        await (await control(page, 1)).click({ force: true });
-      }
+      if (opened !== '102') for (const id of [MENU_ENTRY[opened], 1]) await control(page, id).click({ force: true });
     } else if (word === 'set') {
-      await typeInto(page, id, text);
+      await typeInto(page, idText, text.join(' '));
     } else if (word === 'get') {
-      const el = await control(page, id);
-      const radio = await el.evaluate(e => e.type === 'radio');
-      out.push(`${id}=${radio ? (await el.isChecked() ? 1 : 0) : await el.inputValue()}`);
+      out.push(`${idText}=${await el.evaluate(e => (e.type === 'radio' ? Number(e.checked) : e.value))}`);
       continue;
-    } else if (word === 'click') {
-      await (await control(page, id)).click({ force: true });
-    } else if (word === 'dblclick') {
-      await (await control(page, id)).dblclick({ force: true });
+    } else if (word === 'click' || word === 'dblclick') {
+      await el[word]({ force: true });
     } else if (word === 'rclick') {
-      const depth = await page.evaluate(() => document.querySelectorAll('#desk .window').length - 1);
-      await page.locator(`#desk .window >> nth=${depth} >> .body`).first().click({ button: 'right', position: { x: 2, y: 2 } });
+      await page.locator('#desk > section.window:last-of-type .body').first().click({ button: 'right', position: { x: 2, y: 2 } });
     } else if (word === 'key') {
       // Enter on a button presses that button; the script's Enter is the
       // one pressed elsewhere in the form, which presses its default button.
-      if (idText === 'enter')
-        await page.evaluate(() => {
-          const wins = document.querySelectorAll('#desk .window');
-          if (document.activeElement instanceof HTMLButtonElement) wins[wins.length - 1].focus();
-        });
+      if (idText === 'enter') await page.evaluate(() => document.activeElement instanceof HTMLButtonElement &&
+        document.querySelector('#desk > section.window:last-of-type').focus());
       await page.keyboard.press(idText === 'escape' ? 'Escape' : 'Enter');
     } else if (word === 'siteshow') {
       await settle(page, out, state);
-      const hex = await page.evaluate(() => localStorage.getItem('Zenko.loc'));
-      const view = new DataView(new Uint8Array(hex.match(/../g).map(h => parseInt(h, 16))).buffer);
-      out.push(`site ${g17(view.getFloat64(0, true))} ${g17(view.getFloat64(8, true))}`);
+      const b = Buffer.from(await page.evaluate(() => localStorage.getItem('Zenko.loc')), 'hex');
+      out.push(`site ${g17(b.readDoubleLE(0))} ${g17(b.readDoubleLE(8))}`);
       continue;
     } else {
       check(false, `${name}: unknown command ${command}`);
     }
     const f = await settle(page, out, state);
     // The control the program focused last has the focus, its text selected.
-    if (state.id) {
-      check(f && f.id === state.id && f.whole,
-            `${name}: after "${command}" the focus is ${JSON.stringify(f)}, not ${state.id} with its text selected`);
-    }
+    check(!state.id || (f && f.id === state.id && f.whole),
+          `${name}: after "${command}" the focus is ${JSON.stringify(f)}, not ${state.id} with its text selected`);
   }
-  await idle(page);
-  out.push(...await trace(page));
+  out.push(...(await settled(page)).trace);
   // A calculator opened from the menu: its own opening is the script's, and
   // when it ends the program the menu's end is not the script's.
-  let shown = out;
-  if (base === 1) {
-    const at = shown.indexOf(`open ${commands.find(c => c.startsWith('open')).split(' ')[1]}`);
-    if (at >= 0) shown = shown.slice(0, at).concat(shown.slice(at + 1));
-    const end = shown.lastIndexOf('exit');
-    if (end >= 0 && end === shown.length - 1) shown = shown.slice(0, -1);
-  }
+  if (opened !== '102' && out.includes(`open ${opened}`)) out.splice(out.indexOf(`open ${opened}`), 1);
+  if (opened !== '102' && out[out.length - 1] === 'exit') out.pop();
   check(page.errors.length === 0, `${name}: errors in the page: ${page.errors}`);
-  return shown;
+  return out;
 }
-
