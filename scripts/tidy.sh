@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs clang-tidy with the checks of .clang-tidy over the program's own
 # sources (core/, forms/, hosts/ but the web host; not the tests); exits
-# non-zero on any finding. The largest files go first, one per process, so that the cores
-# finish together.
+# non-zero on any finding. The largest files go first, one per process, so
+# that the cores finish together.
 # Usage: scripts/tidy.sh [build directory, default build]
 set -euo pipefail
 cd "$(dirname "$0")/.."
