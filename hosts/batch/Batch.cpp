@@ -173,7 +173,7 @@ int BatchRun::Run(std::streambuf* in) {
   BatchPlatform platform(messages_);
   Platform* previousPlatform = Platform::Install(&platform);
 
-  LineReader reader(in);
+  LineReader reader(in, kMaxLineBytes);
   int status = kBatchUsage;
   if (ReadHeader(reader)) {
     std::string line;

@@ -6,27 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "LineReader.h"
+
 // Longest line kept; the rest of a longer line is skipped.
 inline constexpr std::size_t kMaxLineBytes = 4u << 20;
 // Longest field handed to a form.
 inline constexpr std::size_t kMaxFieldBytes = 1000;
-
-// Reads lines from a stream buffer one at a time, without holding more
-// than one line.
-class LineReader {
- public:
-  explicit LineReader(std::streambuf* in) : in_(in) {}
-  // The next line without its end: "\n", "\r\n" or a lone "\r" (old Mac
-  // tables); false at the end.
-  // *tooLong tells that the line was cut at kMaxLineBytes.
-  bool Next(std::string& line, bool* tooLong);
-  long Number() const { return number_; }  // 1 for the first line
-
- private:
-  std::streambuf* in_;
-  long number_ = 0;
-  bool afterCr_ = false;  // the last line ended with "\r": a "\n" may follow
-};
 
 // Why a line is not a good record; kNone when it is.
 enum class LineFault { kNone, kNulByte, kBadUtf8, kOpenQuote, kAfterQuote };

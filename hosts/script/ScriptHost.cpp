@@ -17,6 +17,7 @@
 #include "Bytes.h"
 #include "Printf.h"
 #include "Report.h"
+#include "LineReader.h"
 #include "SiteFile.h"
 #include "StdStreams.h"
 
@@ -122,8 +123,6 @@ class ScriptPlatform : public Platform {
 
  private:
   bool Step();  // one command; false at the end of the input
-  // The next line without its end ("\n", "\r\n" or a lone "\r").
-  bool ReadLine(std::string& line);
   void Execute(const std::string& line);
   void Fail(const std::string& why) {
     err_ << "error: " << Shown(why) << '\n';
@@ -144,7 +143,7 @@ class ScriptPlatform : public Platform {
   bool stopping_ = false;  // input ended or failed: unwind silently
   bool finished_ = false;  // the last form has closed
   bool announce_ = true;   // a form opening another one prints "open N"
-  bool afterCr_ = false;   // the last line ended with "\r": a "\n" may follow
+  LineReader lines_{in_.rdbuf(), std::string().max_size()};  // no line is cut
   int status_ = 0;
 };
 
@@ -186,29 +185,9 @@ int ScriptPlatform::RunModal(CDialog& dialog) {
   return window.result_;
 }
 
-bool ScriptPlatform::ReadLine(std::string& line) {
-  line.clear();
-  std::streambuf* in = in_.rdbuf();
-  bool any = false;
-  for (int c = in->sbumpc(); c != std::char_traits<char>::eof(); c = in->sbumpc()) {
-    if (afterCr_) {
-      afterCr_ = false;
-      if (c == '\n') continue;  // the second half of "\r\n"
-    }
-    any = true;
-    if (c == '\n') return true;
-    if (c == '\r') {
-      afterCr_ = true;
-      return true;
-    }
-    line += static_cast<char>(c);
-  }
-  return any;
-}
-
 bool ScriptPlatform::Step() {
   std::string line;
-  if (!ReadLine(line)) return false;
+  if (!lines_.Next(line)) return false;
   if (line.empty() || line[0] == '#' || finished_) return true;
   Execute(line);
   return true;

@@ -6,17 +6,7 @@
 set -u
 batch=$1
 version=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work" || exit 1
-failures=0
-
-# expect NAME STATUS STDERR-TEXT [STDOUT-TEXT]: compares the last run's
-# status, standard error (err.txt) and output (out.txt) with what is expected.
-expect() {
-  [ "$status" -eq "$2" ] && [ "$(cat err.txt)" = "$3" ] && { [ $# -lt 4 ] || [ "$(cat out.txt)" = "$4" ]; } ||
-    { echo "FAIL $1: status $status, stderr: $(cat err.txt), output: $(head -c 300 out.txt 2>/dev/null)" >&2; failures=$((failures + 1)); }
-}
+source "$(dirname "$0")/../io_expect.sh"
 
 # 3000 rows of J2000.0 (JD 2451545.0, its definition): about 180 kB out,
 # more than a pipe holds.

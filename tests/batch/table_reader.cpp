@@ -16,7 +16,7 @@ TEST(BatchTable, ReadsLinesWithTheirNumbersAndCutsTooLongOnes) {
   // Line ends of Unix (LF), DOS (CRLF) and old Macs (a lone CR).
   std::istringstream in("h1;h2\r\n\n" + std::string(kMaxLineBytes + 10, 'x') +
                         "\nmac\r\rlast");
-  LineReader reader(in.rdbuf());
+  LineReader reader(in.rdbuf(), kMaxLineBytes);
   const std::pair<std::string, bool> lines[] = {
       {"h1;h2", false}, {"", false}, {std::string(kMaxLineBytes, 'x'), true},
       {"mac", false},   {"", false}, {"last", false}};

@@ -7,17 +7,7 @@
 set -u
 script=$1
 version=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work" || exit 1
-failures=0
-
-# expect NAME STATUS STDERR-TEXT [STDOUT-TEXT]: compares the last run's
-# status, standard error (err.txt) and output (out.txt) with what is expected.
-expect() {
-  [ "$status" -eq "$2" ] && [ "$(cat err.txt)" = "$3" ] && { [ $# -lt 4 ] || [ "$(cat out.txt)" = "$4" ]; } ||
-    { echo "FAIL $1: status $status, stderr: $(cat err.txt), output: $(head -c 300 out.txt 2>/dev/null)" >&2; failures=$((failures + 1)); }
-}
+source "$(dirname "$0")/../io_expect.sh"
 
 # 8000 reads of a field: about 100 kB out, more than a pipe holds.
 { echo 'open 130'; for _ in $(seq 8000); do echo 'get 1025'; done; } > big.zs

@@ -110,24 +110,19 @@ const ZenkoPage = (() => {
     title.className = 'title';
     title.textContent = form.title;
     bar.append(icon, title);
-    if (form.contextHelp) {
-      const help = document.createElement('button');
-      help.type = 'button';
-      help.className = 'barbutton';
-      help.textContent = '?';
-      help.title = 'Aide';
-      help.tabIndex = -1;
-      help.addEventListener('click', () => post(depth, E.contextHelp, 0));
-      bar.append(help);
-    }
-    const close = document.createElement('button');
-    close.type = 'button';
-    close.className = 'barbutton close';
-    close.textContent = '×';
-    close.title = 'Fermer';
-    close.tabIndex = -1;
-    close.addEventListener('click', () => post(depth, E.cancel, 0));
-    bar.append(close);
+    // The title bar's buttons, out of the tab order like a window's.
+    const barButton = (text, tip, className, event) => {
+      const b = document.createElement('button');
+      b.type = 'button';
+      b.className = className;
+      b.textContent = text;
+      b.title = tip;
+      b.tabIndex = -1;
+      b.addEventListener('click', () => post(depth, event, 0));
+      bar.append(b);
+    };
+    if (form.contextHelp) barButton('?', 'Aide', 'barbutton', E.contextHelp);
+    barButton('×', 'Fermer', 'barbutton close', E.cancel);
 
     const body = document.createElement('div');
     body.className = 'grid body';
