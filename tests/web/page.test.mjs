@@ -2,12 +2,10 @@
 // (first visit, import, export, save, a storage that refuses the write, a
 // site saved meanwhile; the bytes a save keeps are the transcripts'),
 // Exit and starting again, the about box, the help tabs, the keyboard
-// (Alt+letter, Tab, Escape), the whole text of a long result; with the
-// figures of the page's speed and size.
+// (Alt+letter, Tab, Escape), the whole text of a long result. The page's
+// speed and size are measured by bench/web_page_bench.mjs.
 import fs from 'node:fs';
-import path from 'node:path';
-import zlib from 'node:zlib';
-import { run, openPage, menuShown, settled, control, typeInto, check, SITE } from './harness.mjs';
+import { run, openPage, menuShown, settled, control, typeInto, check } from './harness.mjs';
 
 const le = (lon, lat) => { const b = Buffer.alloc(16); b.writeDoubleLE(lon, 0); b.writeDoubleLE(lat, 8); return b; };
 const stored = page => page.evaluate(() => localStorage.getItem('Zenko.loc'));
@@ -38,20 +36,7 @@ async function endedAndRestart(page, what) {
 }
 
 await run('page tests', async env => {
-  // ---- Speed and size: a first visit (nothing cached), then one cached ----
-  const fresh = await env.browser.newPage();
-  let t = Date.now();
-  await fresh.goto(env.url);
-  await menuShown(fresh);
-  console.log(`figure: menu shown and usable ${Date.now() - t} ms after navigation on a first visit`);
-  await fresh.close();
-  t = Date.now();
   const page = await openPage(env);
-  console.log(`figure: menu shown and usable ${Date.now() - t} ms after navigation, page in the cache (storage set, then loaded)`);
-  const sizes = Object.fromEntries(fs.readdirSync(SITE).filter(f => fs.statSync(path.join(SITE, f)).isFile())
-    .map(f => [f, zlib.gzipSync(fs.readFileSync(path.join(SITE, f)), { level: 9 }).length]));
-  console.log(`figure: compressed (gzip -9) site without the help: ${(Object.values(sizes).reduce((a, b) => a + b) / 1024).toFixed(0)} KB ` +
-              `(zenko.wasm ${(sizes['zenko.wasm'] / 1024).toFixed(0)} KB)`);
   // A first visit stores an empty site: 16 zero bytes.
   check(await stored(page) === '0'.repeat(32) && await exported(page) === '0'.repeat(32), 'a first visit stores and exports 16 zero bytes');
   check(await page.locator('#site').isVisible(), 'the menu shows the site bar');
@@ -71,15 +56,6 @@ await run('page tests', async env => {
   await page.keyboard.press('Alt+c');
   await settled(page);
   check(await value(page, 1022) === '2451545.0000000', `Alt+C computes the Julian Day: ${await value(page, 1022)}`);
-  const pressMs = await page.evaluate(async () => {  // the press of "&Calcul" to its result, timed in the page
-    const field = document.querySelector('#f1-1022'), channel = new MessageChannel();
-    field.value = '';
-    const t0 = performance.now();
-    document.querySelector('#f1-1019').click();
-    while (!ZenkoPage.idle() || field.value === '') await new Promise(r => { channel.port1.onmessage = r; channel.port2.postMessage(0); });
-    return performance.now() - t0;
-  });
-  console.log(`figure: a press of "&Calcul" to its result ${pressMs.toFixed(2)} ms (timed in the page)`);
   // Results are read-only; one longer than its field has its whole text as title.
   const readOnly = await page.$$eval('#desk input.result', es => es.map(e => e.readOnly));
   check(readOnly.length > 0 && readOnly.every(Boolean), 'results are read-only');
