@@ -38,7 +38,7 @@ const ZenkoTables = (() => {
     worker.onerror = e => {
       e.preventDefault();
       finish();
-      say(`Le calcul sur un tableau n'a pas pu démarrer : ${e.message || 'erreur du module'}.`, 'failed');
+      say(`Le calcul sur un tableau n'a pas pu démarrer\u00a0: ${e.message || 'erreur du module'}.`, 'failed');
     };
   }
 
@@ -53,23 +53,24 @@ const ZenkoTables = (() => {
       formSelect.disabled = fileInput.disabled = false;
       formChanged();
     },
-    failed: data => say(`Le calcul sur un tableau n'a pas pu démarrer : ${data.why}`, 'failed'),
+    failed: data => say(`Le calcul sur un tableau n'a pas pu démarrer\u00a0: ${data.why}`, 'failed'),
     progress: data => {
       progress.value = data.total ? data.done / data.total : 1;
       say(`Calcul en cours… ${Math.floor(100 * progress.value)} %`, 'running');
     },
     done: data => {
       finish();
-      const rows = data.output.reduce((n, b) => n + (b === 10), 0);
+      let rows = 0;
+      for (let at = -1; (at = data.output.indexOf(10, at + 1)) >= 0;) ++rows;
       notes.textContent = data.notes;
       notes.hidden = data.notes === '';
       if (data.output.length) offer(data.output);
       if (data.status === 0)
-        say(`Calcul terminé : ${lines(rows - 1)}, toutes calculées.`, 'done');
+        say(`Calcul terminé\u00a0: ${lines(rows - 1)}, toutes calculées.`, 'done');
       else if (data.status === 1)
-        say(`Calcul terminé : ${lines(rows - 1)} ; une ligne au moins porte un message (colonne « message »).`, 'done');
+        say(`Calcul terminé\u00a0: ${lines(rows - 1)}\u00a0; une ligne au moins porte un message (colonne «\u00a0message\u00a0»).`, 'done');
       else
-        say('Le tableau n\'a pas été calculé :', 'failed');
+        say('Le tableau n\'a pas été calculé\u00a0:', 'failed');
       status.dataset.status = data.status;
     },
   };
@@ -130,12 +131,12 @@ const ZenkoTables = (() => {
     } catch (e) {
       table = null;
       finish();
-      say(`Le fichier « ${file.name} » n'a pas pu être lu.`, 'failed');
+      say(`Le fichier «\u00a0${file.name}\u00a0» n'a pas pu être lu.`, 'failed');
       return;
     } finally {
       reading = false;
     }
-    $('dropText').textContent = `Tableau : ${file.name} (${file.size} octets) — en choisir un autre`;
+    $('dropText').textContent = `Tableau\u00a0: ${file.name} (${file.size} octets) — en choisir un autre`;
     start();
   }
 
