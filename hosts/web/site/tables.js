@@ -75,7 +75,7 @@ const ZenkoTables = (() => {
     },
   };
 
-  const lines = n => `${n} ${n > 1 ? 'lignes' : 'ligne'}`;
+  const lines = n => `${n.toLocaleString('fr-FR')} ${n > 1 ? 'lignes' : 'ligne'}`;
 
   function chosenForm() { return forms.find(f => f.form === Number(formSelect.value)); }
 
@@ -136,7 +136,7 @@ const ZenkoTables = (() => {
     } finally {
       reading = false;
     }
-    $('dropText').textContent = `Tableau\u00a0: ${file.name} (${file.size} octets) — en choisir un autre`;
+    $('dropText').textContent = `Tableau\u00a0: ${file.name} (${file.size.toLocaleString('fr-FR')} octets) — en choisir un autre`;
     start();
   }
 
