@@ -1,7 +1,8 @@
 // The worker of "Calcul sur un tableau": runs zenko-batch (zenko-batch-web.js
 // / .wasm) away from the page, which stays responsive. It first posts the
-// forms a table may run through; then each job {form, button, name, bytes,
-// site} gets progress messages and one answer {status, output, notes}.
+// forms a table may run through; then each job {form, button, file (a File),
+// site} gets progress messages and one answer {status, output (a Blob), lines,
+// notes}.
 'use strict';
 importScripts('zenko-batch-web.js');
 
@@ -25,16 +26,23 @@ onmessage = async e => {
   const m = await ready;
   const held = [];
   try {
-    const table = new Uint8Array(job.bytes);
-    const name = new TextEncoder().encode(`${job.name}\0`);
+    let table;
+    try {
+      table = new Uint8Array(await job.file.arrayBuffer());
+    } catch (error) {
+      throw new Error(`impossible de lire le fichier « ${job.file.name} ».`);
+    }
+    const name = new TextEncoder().encode(`${job.file.name}\0`);
     for (const b of [table, name, job.site]) held.push(copyIn(m, b));
     const status = m._zenko_batch_run(job.form, job.button, held[0], table.length, held[1], held[2]);
-    const at = m._zenko_batch_output();
-    const output = m.HEAPU8.slice(at, at + m._zenko_batch_output_size());
-    postMessage({ type: 'done', status, output, notes: m.UTF8ToString(m._zenko_batch_notes()) },
-                [output.buffer]);
+    // The result as a Blob, made here: the page's thread only links to it.
+    const at = m._zenko_batch_output(), output = m.HEAPU8.subarray(at, at + m._zenko_batch_output_size());
+    let lines = 0;
+    for (let i = -1; (i = output.indexOf(10, i + 1)) >= 0;) ++lines;
+    postMessage({ type: 'done', status, output: new Blob([output], { type: 'text/csv' }), lines,
+                  notes: m.UTF8ToString(m._zenko_batch_notes()) });
   } catch (error) {
-    postMessage({ type: 'done', status: 2, output: new Uint8Array(0), notes: `zenko-batch : ${error.message || error}\n` });
+    postMessage({ type: 'done', status: 2, output: new Blob([]), lines: 0, notes: `zenko-batch : ${error.message}\n` });
   } finally {
     for (const at of held) if (at) m._free(at);
   }

@@ -11,9 +11,8 @@ const ZenkoTables = (() => {
   const runButton = $('run'), cancelButton = $('cancel'), download = $('download');
   let forms = [];
   let worker = null;
-  let table = null;   // {name, bytes} of the file chosen
+  let table = null;   // the File chosen
   let running = false;
-  let reading = false;  // a file chosen, its bytes not yet read
   let url = null;
 
   // The 16 bytes of the site the main page stores; null when none is.
@@ -60,11 +59,10 @@ const ZenkoTables = (() => {
     },
     done: data => {
       finish();
-      let rows = 0;
-      for (let at = -1; (at = data.output.indexOf(10, at + 1)) >= 0;) ++rows;
+      const rows = data.lines;
       notes.textContent = data.notes;
       notes.hidden = data.notes === '';
-      if (data.output.length) offer(data.output);
+      if (data.output.size) offer(data.output);
       if (data.status === 0)
         say(`Calcul terminé\u00a0: ${lines(rows - 1)}, toutes calculées.`, 'done');
       else if (data.status === 1)
@@ -92,9 +90,9 @@ const ZenkoTables = (() => {
   }
 
   // The result table offered as a download, and downloaded at once.
-  function offer(bytes) {
+  function offer(blob) {
     if (url) URL.revokeObjectURL(url);
-    url = URL.createObjectURL(new Blob([bytes], { type: 'text/csv' }));
+    url = URL.createObjectURL(blob);
     download.href = url;
     download.download = `${table.name.replace(/\.(csv|txt)$/i, '') || 'tableau'}-resultats.csv`;
     download.textContent = `Télécharger ${download.download}`;
@@ -112,9 +110,8 @@ const ZenkoTables = (() => {
     progress.value = 0;
     progress.hidden = false;
     say('Calcul en cours… 0 %', 'running');
-    const bytes = table.bytes.slice(0);
-    worker.postMessage({ form: chosenForm().form, button: Number(buttonSelect.value), name: table.name,
-                         bytes, site: storedSite() }, [bytes]);
+    worker.postMessage({ form: chosenForm().form, button: Number(buttonSelect.value), file: table,
+                         site: storedSite() });
   }
 
   function finish() {
@@ -123,19 +120,10 @@ const ZenkoTables = (() => {
     cancelButton.hidden = progress.hidden = true;
   }
 
-  async function take(file) {
-    if (!file || running || reading) return;
-    reading = true;
-    try {
-      table = { name: file.name, bytes: await file.arrayBuffer() };
-    } catch (e) {
-      table = null;
-      finish();
-      say(`Le fichier «\u00a0${file.name}\u00a0» n'a pas pu être lu.`, 'failed');
-      return;
-    } finally {
-      reading = false;
-    }
+  // The worker reads the file itself: the page's thread never holds its bytes.
+  function take(file) {
+    if (!file || running) return;
+    table = file;
     $('dropText').textContent = `Tableau\u00a0: ${file.name} (${file.size.toLocaleString('fr-FR')} octets) — en choisir un autre`;
     start();
   }
@@ -160,5 +148,5 @@ const ZenkoTables = (() => {
 
   startWorker();
   // For the tests: whether the page waits for the user.
-  return { idle: () => forms.length > 0 && !running && !reading };
+  return { idle: () => forms.length > 0 && !running };
 })();
