@@ -11,6 +11,13 @@ import { run, check } from './harness.mjs';
 const DIR = new URL('../batch/', import.meta.url).pathname;
 const siteHex = ([lon, lat]) => { const b = Buffer.alloc(16); b.writeDoubleLE(+lon, 0); b.writeDoubleLE(+lat, 8); return b.toString('hex'); };
 
+// What zenko-batch writes for a table: standard output, error, exit status.
+function expected(file) {
+  const bytes = fs.readFileSync(path.join(DIR, file.replace(/csv$/, 'expected'))), at = bytes.indexOf('--- stderr\n');
+  const rest = bytes.subarray(at + 11).toString();
+  return { stdout: bytes.subarray(0, at), stderr: rest.slice(0, rest.lastIndexOf('--- status')), status: rest.match(/--- status (\d+)/)[1] };
+}
+
 await run('table page', async env => {
   const page = env.page;
   await page.goto(`${env.url}tables.html`);
@@ -21,9 +28,7 @@ await run('table page', async env => {
   for (const file of fs.readdirSync(DIR).filter(f => f.endsWith('.csv')).sort()) {
     const text = fs.readFileSync(path.join(DIR, file));
     const args = text.toString('latin1').match(/^#! (.*)/)[1].split(' ').flatMap(a => a.startsWith('--bouton=') ? ['--bouton', a.slice(9)] : [a]);
-    const expected = fs.readFileSync(path.join(DIR, file.replace(/csv$/, 'expected')));
-    const [stdout, rest] = [expected.subarray(0, expected.indexOf('--- stderr\n')), expected.subarray(expected.indexOf('--- stderr\n') + 11).toString()];
-    const [stderr, status] = [rest.slice(0, rest.lastIndexOf('--- status')), rest.match(/--- status (\d+)/)[1]];
+    const { stdout, stderr, status } = expected(file);
     const button = args.includes('--bouton') ? args.splice(args.indexOf('--bouton'), 2)[1] : null;
     const [form, other = '@'] = args;
     if (form.startsWith('-') || other !== '@') continue;  // no table: --aide, --champs, a missing file
@@ -43,6 +48,17 @@ await run('table page', async env => {
     check(shown.notes === stderr && shown.status === status, `${file}: shows ${JSON.stringify(shown)}, not ${JSON.stringify({ stderr, status })}`);
     ++jobs;
   }
+  // A large table cancelled, then a table dropped on the page (to the worker started again).
+  await page.selectOption('#form', '130');
+  await page.setInputFiles('#tableFile', { name: 'grand.csv', mimeType: 'text/csv', buffer: Buffer.from(`date;heure\n${'01/01/2000;12:00:00\n'.repeat(100000)}`) });
+  await page.waitForFunction(() => document.getElementById('progress').value > 0);
+  await page.click('#cancel');
+  check(await page.evaluate(() => ZenkoTables.idle() && document.getElementById('status').dataset.state === 'cancelled'), 'a run is cancelled');
+  const file = 'julianday130_line_ends.csv';
+  const dropped = await page.evaluateHandle(([bytes, name]) => { const d = new DataTransfer(); d.items.add(new File([new Uint8Array(bytes)], name)); return d; },
+                                            [[...fs.readFileSync(path.join(DIR, file))], file]);
+  const [got] = await Promise.all([page.waitForEvent('download'), page.dispatchEvent('#drop', 'drop', { dataTransfer: dropped })]);
+  check(fs.readFileSync(await got.path()).equals(expected(file).stdout), 'a table dropped on the page is computed');
   check(jobs >= 35, `only ${jobs} tables run`);
   console.log(`figure: ${jobs} tables of tests/batch run in the page`);
 });

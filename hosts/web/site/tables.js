@@ -55,7 +55,7 @@ const ZenkoTables = (() => {
     failed: data => say(`Le calcul sur un tableau n'a pas pu démarrer\u00a0: ${data.why}`, 'failed'),
     progress: data => {
       progress.value = data.total ? data.done / data.total : 1;
-      say(`Calcul en cours… ${Math.floor(100 * progress.value)} %`, 'running');
+      say(`Calcul en cours… ${Math.floor(100 * progress.value)}\u00a0%`, 'running');
     },
     done: data => {
       finish();
@@ -102,20 +102,19 @@ const ZenkoTables = (() => {
 
   function start() {
     if (!table || running || !forms.length) return;
-    running = true;
-    runButton.disabled = true;
+    running = fileInput.disabled = runButton.disabled = true;
     cancelButton.hidden = false;
     download.hidden = notes.hidden = true;
     delete status.dataset.status;
     progress.value = 0;
     progress.hidden = false;
-    say('Calcul en cours… 0 %', 'running');
+    say('Calcul en cours… 0\u00a0%', 'running');
     worker.postMessage({ form: chosenForm().form, button: Number(buttonSelect.value), file: table,
                          site: storedSite() });
   }
 
   function finish() {
-    running = false;
+    running = fileInput.disabled = false;
     runButton.disabled = !table;
     cancelButton.hidden = progress.hidden = true;
   }
