@@ -77,14 +77,7 @@ enum PageEvent {
 UtInstant PageClock() {
   int t[6] = {};
   zenko_clock(t);
-  UtInstant instant;
-  instant.year = t[0];
-  instant.month = t[1];
-  instant.day = t[2];
-  instant.hour = t[3];
-  instant.minute = t[4];
-  instant.second = t[5];
-  return instant;
+  return UtInstant{t[0], t[1], t[2], t[3], t[4], t[5]};
 }
 
 // As in the windows: a form with a field to copy has the copy action.
