@@ -13,6 +13,7 @@
 
 #include "Clock.h"
 #include "Dialog.h"
+#include "FieldLabels.h"
 #include "HeadlessWindow.h"
 #include "Bytes.h"
 #include "Printf.h"
@@ -270,6 +271,13 @@ void ScriptPlatform::Execute(const std::string& line) {
   } else if (command == "now" && rest.empty()) {
     if (!Top()) return Fail("no form is open");
     Top()->dialog_.OnNow();  // nothing on a form without the action
+  } else if (command == "copy" && rest.empty()) {
+    // What "Copier les résultats" puts on the clipboard, one line per field.
+    ScriptWindow* top = Top();
+    if (!top) return Fail("no form is open");
+    std::istringstream copied(FieldsAsText(top->dialog_.Template(),
+                                           [top](int field) { return top->GetText(field); }));
+    for (std::string field; std::getline(copied, field);) Print("copy " + Escape(field));
   } else if (command == "key" && (rest == "escape" || rest == "enter")) {
     ScriptWindow* top = Top();
     if (!top) return Fail("no form is open");

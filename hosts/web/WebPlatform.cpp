@@ -3,7 +3,10 @@
 #include <emscripten.h>
 
 #include <cstdlib>
+#include <utility>
 
+#include "Clock.h"
+#include "FieldLabels.h"
 #include "WebSite.h"
 
 // The page's side (page.js): the windows, the message box, the events.
@@ -44,6 +47,16 @@ EM_ASYNC_JS(int, zenko_next_event, (int depth), {
   return await ZenkoPage.nextEvent(depth);
 });
 EM_JS(int, zenko_event_arg, (), { return ZenkoPage.eventArg(); });
+// The window's tool row (tools.js): "Maintenant (TU)", "Copier les résultats".
+EM_JS(void, zenko_tools, (int depth, int now, int copy), {
+  ZenkoTools.attach(depth, now !== 0, copy !== 0);
+});
+EM_JS(void, zenko_copy, (const char* text), { ZenkoTools.copy(UTF8ToString(text)); });
+// The browser's clock in Universal Time: year, month, day, hour, minute, second.
+EM_JS(void, zenko_clock, (int* out), {
+  var t = ZenkoTools.now();
+  for (var i = 0; i < 6; ++i) HEAP32[(out >> 2) + i] = t[i] | 0;
+});
 // clang-format on
 
 namespace {
@@ -57,7 +70,22 @@ enum PageEvent {
   kCancel = 5,       // Escape or the window's close box
   kContextHelp = 6,  // the title bar's help button
   kImportSite = 7,   // a file chosen for "Importer Zenko.loc"
+  kNow = 8,          // "Maintenant (TU)": the form's own action
+  kCopy = 9,         // "Copier les résultats": the fields as text
 };
+
+UtInstant PageClock() {
+  int t[6] = {};
+  zenko_clock(t);
+  return UtInstant{t[0], t[1], t[2], t[3], t[4], t[5]};
+}
+
+// As in the windows: a form with a field to copy has the copy action.
+bool HasFields(const FormTemplate& form) {
+  for (const Control& c : form.controls)
+    if (c.kind == Kind::Edit || c.kind == Kind::Number || c.kind == Kind::Result) return true;
+  return false;
+}
 
 void AppendEscaped(std::string& out, const std::string& text) {
   out += '"';
@@ -180,9 +208,15 @@ void WebWindow::Sync() {
   }
 }
 
-WebPlatform::WebPlatform() { previous_ = Platform::Install(this); }
+WebPlatform::WebPlatform() {
+  previous_ = Platform::Install(this);
+  previousClock_ = SetClockSource(PageClock);
+}
 
-WebPlatform::~WebPlatform() { Platform::Install(previous_); }
+WebPlatform::~WebPlatform() {
+  SetClockSource(std::move(previousClock_));
+  Platform::Install(previous_);
+}
 
 int WebPlatform::RunModal(CDialog& dialog) {
   const int depth = static_cast<int>(windows_.size());
@@ -190,6 +224,7 @@ int WebPlatform::RunModal(CDialog& dialog) {
   WebWindow window(dialog.Template(), depth);
   windows_.push_back(&window);
   const int result = RunAttached(dialog, window, [&] {
+    zenko_tools(depth, dialog.HasNow() ? 1 : 0, HasFields(dialog.Template()) ? 1 : 0);
     zenko_show_form(depth, window.Focused() ? 1 : 0);
     while (!window.Ended()) {
       const int event = zenko_next_event(depth);
@@ -205,6 +240,12 @@ int WebPlatform::RunModal(CDialog& dialog) {
         case kContextHelp: dialog.OnContextHelp(); break;
         case kImportSite:
           if (depth == 0) ImportSite();
+          break;
+        case kNow: dialog.OnNow(); break;
+        case kCopy:
+          zenko_copy(FieldsAsText(dialog.Template(), [&window](int id) {
+                       return window.GetText(id);
+                     }).c_str());
           break;
         default: break;
       }

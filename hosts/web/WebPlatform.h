@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "Clock.h"
 #include "Dialog.h"
 #include "HeadlessWindow.h"
 
@@ -52,6 +53,7 @@ class WebPlatform : public Platform {
  private:
   std::vector<WebWindow*> windows_;
   Platform* previous_;
+  ClockSource previousClock_;  // the page's clock serves "Maintenant" meanwhile
 };
 
 // The form's control table as the page's script reads it (JSON).

@@ -1,8 +1,9 @@
-// Every form transcript of tests/scripts that a page can play (no fixed
-// clock, a site file given only before the start) is played in the page:
-// it must print, line for line, what the native zenko-script printed (the
-// transcript's .expected); one whose site file changes while it runs, up
-// to that change. The others run through the Node drivers. By default a
+// Every form transcript of tests/scripts that a page can play (a site
+// file given only before the start; a fixed clock, the window's tools) is
+// played in the page: it must print, line for line, what the native
+// zenko-script printed (the transcript's .expected); one whose site file
+// changes while it runs, up to that change. The others run through the
+// Node drivers. By default a
 // choice of them runs (for every form its values and its messages, the
 // menu's flows, the nested forms 132 -> 134 and back, the saves of the
 // site); ZENKO_WEB_ALL=1 or a pattern as argument plays any of them.
@@ -12,7 +13,7 @@ import { run, check } from './harness.mjs';
 import { lines, plan, play } from './player.mjs';
 
 const SCRIPTS = path.resolve(new URL('../scripts', import.meta.url).pathname);
-const CHOSEN = /^(menu_flows|interp131_(worked|messages)|zeroext143_(worked|messages)|plane146_(clear|messages)|sphere144_(decision|messages)|julianday130_(values|messages)|sidereal135_(values|messages)|geoc129_(values|messages)|prec132_(values|messages|menu|takeover)|equhor134_(values|messages|save|save_untouched)|kepler164_(units|messages))$/;
+const CHOSEN = /^(menu_flows|interp131_(worked|messages)|zeroext143_(worked|messages)|plane146_(clear|messages)|sphere144_(decision|messages)|julianday130_(values|messages)|sidereal135_(values|messages)|geoc129_(values|messages)|prec132_(values|messages|menu|takeover)|equhor134_(values|messages|save|save_untouched)|kepler164_(units|messages)|now\d+_\w+|copy\d+_\w+)$/;
 const only = process.argv[2] ? new RegExp(process.argv[2]) : process.env.ZENKO_WEB_ALL ? null : CHOSEN;
 
 let played = 0, skipped = 0;

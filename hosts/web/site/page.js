@@ -612,6 +612,8 @@ const ZenkoPage = (() => {
     openForm, showForm, closeForm, setText, getText, setChecked, isChecked, focus,
     setDefault, messageBox, nextEvent, eventArg: () => arg, openHelp, loadSite, storeSite,
     importedBytes, importedSize, ended, failed,
+    // For the window's tools (tools.js): its node, the top window, an event.
+    node: depth => windows[depth] && windows[depth].node, top: () => windows.length - 1, post,
     // For the tests: whether the program waits for the user, and what it did.
     idle: () => (waiting && queue.length === 0) || dialog.open || isEnded,
     takeTrace: () => trace.splice(0),
