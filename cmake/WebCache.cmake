@@ -5,14 +5,19 @@
 # a new worker with a cache of its own. sw.js is rewritten only when it
 # changes. Run after the site's files are copied or rebuilt:
 #   cmake -DSITE=<folder> -DTEMPLATE=<sw.js.in> -P WebCache.cmake
+cmake_minimum_required(VERSION 3.22)
 foreach(var SITE TEMPLATE)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "WebCache.cmake: -D${var}=... is missing")
   endif()
+  get_filename_component(${var} ${${var}} ABSOLUTE)
 endforeach()
 
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE ${SITE} ${SITE}/*)
 list(REMOVE_ITEM files sw.js)
+if(NOT index.html IN_LIST files)
+  message(FATAL_ERROR "WebCache.cmake: no index.html in ${SITE}")
+endif()
 list(SORT files)
 file(SHA256 ${TEMPLATE} sums)
 set(ZENKO_SITE_FILES "")
