@@ -16,15 +16,17 @@ export const MENU_ENTRY = { 131: 1000, 143: 1001, 146: 1009, 144: 1007, 130: 100
 // The types a browser needs: .wasm as application/wasm to compile the
 // module as it arrives.
 const TYPES = { '.htm': 'text/html', '.html': 'text/html', '.js': 'text/javascript; charset=utf-8',
-                '.css': 'text/css', '.wasm': 'application/wasm', '.svg': 'image/svg+xml' };
+                '.css': 'text/css', '.wasm': 'application/wasm', '.svg': 'image/svg+xml',
+                '.webmanifest': 'application/manifest+json', '.png': 'image/png' };
 
 // Runs a test with the site served on a free port of 127.0.0.1 and the
 // browser started; then no error may be left in the page. Prints its
 // time, then exits with 1 when a check failed.
 export async function run(what, test) {
+  let root = SITE;
   const server = http.createServer((req, res) => {
     // path.normalize keeps "/.." inside the site.
-    const file = path.join(SITE, path.normalize(decodeURIComponent(new URL(req.url, 'http://x').pathname)
+    const file = path.join(root, path.normalize(decodeURIComponent(new URL(req.url, 'http://x').pathname)
       .replace(/\/$/, '/index.html')));
     fs.readFile(file, (error, data) => {
       res.writeHead(error ? 404 : 200, { 'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream',
@@ -43,6 +45,11 @@ export async function run(what, test) {
   // for them, the others let them close.
   context.on('page', p => { if (!context.keepTabs) setTimeout(() => p.close().catch(() => {}), 200); });
   const env = { url: `http://127.0.0.1:${server.address().port}/`, browser, context, page }, began = Date.now();
+  // The server stopped, then serving again at the same address, the site or
+  // another folder.
+  const port = server.address().port;
+  env.stopServer = () => new Promise(closed => { server.close(closed); server.closeAllConnections(); });
+  env.serve = (folder = SITE) => { root = folder; return new Promise(listening => server.listen(port, '127.0.0.1', listening)); };
   try {
     await test(env);
     check(page.errors.length === 0, `errors in the page: ${page.errors}`);
