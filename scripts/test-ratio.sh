@@ -62,7 +62,8 @@ def count(roots, kinds):
         for folder, dirs, files in os.walk(root):
             dirs.sort()
             for name in sorted(files):
-                ext = os.path.splitext(name)[1]
+                # A template (sw.js.in) counts as what it makes.
+                ext = os.path.splitext(name[:-3] if name.endswith(".in") else name)[1]
                 if ext not in kinds:
                     continue
                 with open(os.path.join(folder, name), encoding="utf-8") as f:
