@@ -140,12 +140,13 @@ const ZenkoNight = (() => {
     clearTimeout(timer);
     if (shownFor === el && document.activeElement !== el) hideTip();
   });
-  // Reached with Tab, a field or a button shows its tooltip too; not when
-  // the program moves the focus.
-  let tabbed = false;
+  // Reached with Tab, a field or a button shows its tooltip too, and a
+  // field touched on a touch screen (no hover there); not when the program
+  // moves the focus.
+  let tabbed = false, touched = false;
   document.addEventListener('focusin', e => {
-    const el = tabbed && holder(e.target);
-    tabbed = false;
+    const el = (tabbed || (touched && isField(e.target))) && holder(e.target);
+    tabbed = touched = false;
     if (el) showTip(el);
     else hideTip();
   });
@@ -155,7 +156,7 @@ const ZenkoNight = (() => {
     tabbed = e.key === 'Tab';
     if (shownFor && e.key !== 'Tab' && e.key !== 'Shift') hideTip();
   }, true);
-  document.addEventListener('pointerdown', hideTip, true);
+  document.addEventListener('pointerdown', e => { hideTip(); touched = e.pointerType === 'touch'; }, true);
   document.addEventListener('scroll', hideTip, true);
   window.addEventListener('resize', hideTip);
 
