@@ -21,8 +21,9 @@ const TYPES = { '.htm': 'text/html', '.html': 'text/html', '.js': 'text/javascri
 
 // Runs a test with the site served on a free port of 127.0.0.1 and the
 // browser started; then no error may be left in the page. Prints its
-// time, then exits with 1 when a check failed.
-export async function run(what, test) {
+// time, then exits with 1 when a check failed. launch: more options for
+// chromium.launch.
+export async function run(what, test, launch = {}) {
   let root = SITE;
   const server = http.createServer((req, res) => {
     // path.normalize keeps "/.." inside the site.
@@ -35,7 +36,7 @@ export async function run(what, test) {
     });
   });
   await new Promise(listening => server.listen(0, '127.0.0.1', listening));
-  const browser = await chromium.launch({ executablePath: process.env.ZENKO_CHROMIUM || '/usr/bin/chromium', args: ['--no-sandbox'] });
+  const browser = await chromium.launch({ executablePath: process.env.ZENKO_CHROMIUM || '/usr/bin/chromium', args: ['--no-sandbox'], ...launch });
   // One page, loaded again for each test: its cache keeps the module.
   const context = await browser.newContext({ viewport: { width: 1280, height: 800 }, acceptDownloads: true });
   const page = await context.newPage();

@@ -530,7 +530,9 @@ const ZenkoPage = (() => {
   function openHelp(page) {
     trace.push(page === 'help/index.htm' ? 'help Zenko.chm'
                                          : `help Zenko.chm::/${page.slice('help/'.length)}`);
-    window.open(page, '_blank', 'noopener');
+    // In night vision the help opens at night too.
+    const night = document.documentElement.classList.contains('nuit') ? '#nuit' : '';
+    window.open(page + night, '_blank', 'noopener');
   }
 
   // ---- The site file in the browser's storage ----
