@@ -3,7 +3,9 @@
 #include <emscripten.h>
 
 #include <cstdlib>
+#include <map>
 
+#include "FieldLabels.h"
 #include "WebSite.h"
 
 // The page's side (page.js): the windows, the message box, the events.
@@ -102,6 +104,10 @@ std::string FormJson(const FormTemplate& form) {
   out += ",\"contextHelp\":";
   out += form.contextHelp ? "true" : "false";
   out += ",\"controls\":[";
+  // Each field's name for assistive technologies: the label the copy of
+  // the results gives it.
+  std::map<int, std::string> labels;
+  for (const LabelledField& field : LabelledFields(form)) labels[field.id] = field.label;
   for (std::size_t i = 0; i < form.controls.size(); ++i) {
     const Control& c = form.controls[i];
     if (i) out += ',';
@@ -118,6 +124,11 @@ std::string FormJson(const FormTemplate& form) {
     out += ",\"hint\":";
     const Hint* hint = form.FindHint(c.id);
     AppendEscaped(out, hint ? hint->text : std::string());
+    const auto label = labels.find(c.id);
+    if (label != labels.end()) {
+      out += ",\"label\":";
+      AppendEscaped(out, label->second);
+    }
     out += '}';
   }
   out += "],\"sysMenu\":[";
