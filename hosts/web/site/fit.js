@@ -12,7 +12,8 @@ const ZenkoFit = (() => {
     win.classList.remove('narrow');
     for (const grid of win.querySelectorAll('.onecol')) grid.classList.remove('onecol');
     const bar = win.querySelector('.titlebar');
-    if (!overflows(win) && !overflows(bar) && win.offsetWidth <= document.documentElement.clientWidth) return;
+    const box = win.getBoundingClientRect();
+    if (!overflows(win) && !overflows(bar) && box.left >= 0 && box.right <= document.documentElement.clientWidth) return;
     win.classList.add('narrow');
     // Outer grids first: a frame's width is known once its holder fits.
     for (const grid of win.querySelectorAll('.grid:not(.body)'))
