@@ -108,6 +108,23 @@ std::string FormJson(const FormTemplate& form) {
   // the results gives it.
   std::map<int, std::string> labels;
   for (const LabelledField& field : LabelledFields(form)) labels[field.id] = field.label;
+  // A radio button without a text (a second column of choices) is named by
+  // the choice at its place in a group that has texts, and by its group.
+  for (const TableGroup& group : form.table.groups) {
+    for (std::size_t k = 0; k < group.choices.size(); ++k) {
+      const Control* radio = form.Find(group.choices[k].id);
+      if (!radio || !CleanLabel(radio->text).empty()) continue;
+      std::string name;
+      for (const TableGroup& other : form.table.groups) {
+        const Control* named = k < other.choices.size() ? form.Find(other.choices[k].id) : nullptr;
+        if (named && !CleanLabel(named->text).empty()) {
+          name = CleanLabel(named->text) + ", ";
+          break;
+        }
+      }
+      labels[radio->id] = name + group.what;
+    }
+  }
   for (std::size_t i = 0; i < form.controls.size(); ++i) {
     const Control& c = form.controls[i];
     if (i) out += ',';

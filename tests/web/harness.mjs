@@ -120,16 +120,19 @@ export const EXAMPLES = {
   164: [1137, [1095, '149597870'], [1121, '0'], [1122, '365.25'], 1129],
 };
 
-// Opens a form from the menu (134: from 132) and plays its example; the
-// program then waits for the user.
+// Opens a form from the menu (134: from 132) and plays its example, in the
+// page (the transcripts test real keys and clicks); or, for null, goes back
+// to the menu with "&Retour". The program then waits for the user.
 export async function showExample(page, form) {
-  if (form === 134) await showExample(page, 132);
-  if (form !== 102) for (const id of form === 134 ? [1061] : [MENU_ENTRY[form], 1]) {
-    await control(page, id).click();
-    await settled(page);
-  }
-  for (const step of EXAMPLES[form]) {
-    if (Array.isArray(step)) await control(page, step[0]).fill(step[1]);
-    else { await control(page, step).click(); await settled(page); }
-  }
+  const open = f => (f === 134 ? [...open(132), ...EXAMPLES[132], 1061] : f === 102 ? [] : [MENU_ENTRY[f], 1]);
+  await page.evaluate(async steps => {
+    const top = () => document.querySelector('#desk > section.window:last-of-type');
+    for (const step of steps ?? Array(Number(top().style.getPropertyValue('--depth'))).fill(1)) {
+      const el = top().querySelector(`[data-id="${[step].flat()[0]}"]`);
+      if (Array.isArray(step)) { el.value = step[1]; continue; }
+      el.click();
+      while (!ZenkoPage.idle()) await new Promise(resolve => setTimeout(resolve, 1));
+    }
+  }, form === null ? null : [...open(form), ...EXAMPLES[form]]);
+  return settled(page);
 }

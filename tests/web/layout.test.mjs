@@ -3,12 +3,16 @@
 // scroll, no text cut, nothing off screen, no two controls overlapping, every
 // field's whole text kept); on phones every target is 40 px high at least.
 // ZENKO_SHOTS=DIR keeps pictures of the menu, 130 and 134 at each size.
-import { run, openPage, settled, control, check, showExample, SITE_EXAMPLE } from './harness.mjs';
+import { run, openPage, control, check, showExample, SITE_EXAMPLE } from './harness.mjs';
 
 // Width, height, default font size (px; the browser's own when absent).
 // Each one of a width other than the one before: a resize refits the windows.
 const SIZES = [[360, 640], [390, 844, 24], [768, 1024], [1280, 800, 24], [390, 844], [1280, 800]];
 const FORMS = [102, 131, 143, 146, 144, 130, 135, 129, 132, 134, 164];
+// The keyboard of some fields: digits alone for a count, digits and a
+// separator for a length, the full one when a sign, ':', '/' or 'J' may come.
+const KEYBOARDS = { 131: { 1023: 'numeric', 1000: 'text', 1001: 'text', 1002: 'text' }, 146: { 1095: 'decimal', 1088: 'text' },
+                    129: { 1007: 'text', 1009: 'text' }, 132: { 1044: 'text', 1047: 'text' }, 164: { 1121: 'text' } };
 
 // In the page: what is wrong with the top window (and the page).
 async function faults(phone) {
@@ -40,6 +44,8 @@ await run('layout tests', async env => {
     // Each form is opened on the smallest screen, then the screen changes.
     await page.setViewportSize({ width: 360, height: 640 });
     await showExample(page, form);
+    for (const [id, mode] of Object.entries(KEYBOARDS[form] ?? {}))
+      check(await control(page, id).getAttribute('inputmode') === mode, `form ${form}: field ${id} brings up the ${mode} keyboard`);
     for (const [width, height, size = 16] of SIZES) {
       const name = `${width}×${height}${size !== 16 ? ` at ${size} px` : ''}, form ${form}`;
       // The browser's default font, as its settings set it, then the size.
@@ -54,10 +60,6 @@ await run('layout tests', async env => {
         await page.screenshot({ path: `${process.env.ZENKO_SHOTS}/${form}-${width}x${height}${size !== 16 ? `-${size}px` : ''}.png` });
       }
     }
-    // "&Retour", back to the menu.
-    while (await page.locator('#desk > .window').count() > 1) {
-      await control(page, 1).click();
-      await settled(page);
-    }
+    await showExample(page, null);  // "&Retour", back to the menu
   }
 });

@@ -155,7 +155,6 @@ const ZenkoPage = (() => {
     const made = [];
     const arounds = [];
     let radioGroup = 0;
-    let tab = 0;
 
     form.controls.forEach((c, i) => {
       const grid = grids.get(c.parent);
@@ -242,6 +241,7 @@ const ZenkoPage = (() => {
           input.name = `f${depth}g${radioGroup}`;
           const text = document.createElement('span');
           const m = putText(text, c.text);
+          if (c.label) input.setAttribute('aria-label', c.label);
           node.append(input, text);
           input.addEventListener('click', () => post(depth, E.command, c.id));
           if (c.flags & F.notify)
@@ -274,7 +274,8 @@ const ZenkoPage = (() => {
       }
       if (focusable) {
         if (c.flags & F.noTab) focusable.tabIndex = -1;
-        else { focusable.tabIndex = ++tab; w.tabOrder.push(i); }
+        // The controls are in the page in table order, the tab order.
+        else { focusable.tabIndex = 0; w.tabOrder.push(i); }
         focusable.dataset.id = c.id;
       }
       if (c.id !== -1) {
@@ -436,7 +437,7 @@ const ZenkoPage = (() => {
     for (let i = hit.index + 1; i < w.form.controls.length; ++i) {
       const next = w.form.controls[i];
       const el = w.elements.get(next.id);
-      if (el && el.tabIndex > 0) { focusElement(el); return true; }
+      if (el && el.tabIndex >= 0) { focusElement(el); return true; }
     }
     return false;
   }
