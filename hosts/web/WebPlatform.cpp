@@ -101,6 +101,8 @@ const char* KindName(Kind kind) {
 std::string FormJson(const FormTemplate& form) {
   std::string out = "{\"id\":" + std::to_string(form.id) + ",\"title\":";
   AppendEscaped(out, form.title);
+  out += ",\"example\":";
+  AppendEscaped(out, form.example);
   out += ",\"contextHelp\":";
   out += form.contextHelp ? "true" : "false";
   out += ",\"controls\":[";

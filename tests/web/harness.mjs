@@ -102,37 +102,23 @@ export async function typeInto(page, id, text) {
 let failures = 0;
 export function check(ok, what) { if (!ok) { ++failures; console.log(`FAIL ${what}`); } return ok; }
 
-// A worked example for each form, as in the transcripts: [id, text] typed
-// into a field, or an id clicked. 134 is opened from 132 (its button 1061)
-// after 132's example. 135 and 134 need a site: SITE_EXAMPLE.
-export const SITE_EXAMPLE = '00000000000004c06666666666664840';  // -2.5, 48.8
-export const EXAMPLES = {
-  102: [],
-  131: [[1023, '2'], [1000, '1/1/2000'], [1004, '2/1/2000'], [1002, '10'], [1006, '20'], [1021, '1/1/2000'], [1022, '6:0:0'], 1024, 1020],
-  143: [[1023, '2'], [1000, '1/1/2000'], [1001, '12:0:0'], [1004, '3/1/2000'], [1005, '12:0:0'], [1072, '-1'], [1073, '1'], 1076, 1022],
-  146: [1123, [1088, '1.5707963268'], [1096, '3'], [1097, '4'], 1103],
-  144: [1102, [1088, '100'], [1089, '120'], [1090, '150'], 1113],
-  130: [[1018, '01/01/2000'], [1025, '12:00:00'], 1019],
-  135: [[1018, '01/01/2000'], [1025, '12:00:00'], 1017],
-  129: [[1007, '45:0:0'], 1017],
-  132: [[1041, 'J2000'], [1042, '12:0:0'], [1043, '-0:30:0'], [1044, '0'], [1045, '0'], [1046, '01/01/2000'], [1047, 'J2050'], 1017],
-  134: [[1018, '01/01/2000'], [1025, '12:00:00'], 1017],
-  164: [1137, [1095, '149597870'], [1121, '0'], [1122, '365.25'], 1129],
-};
-
-// Opens a form from the menu (134: from 132) and plays its example, in the
-// page (the transcripts test real keys and clicks); or, for null, goes back
-// to the menu with "&Retour". The program then waits for the user.
+// Opens a form from the menu (134: from 132 after 132's example) and plays
+// its worked example (set and click lines) in the page (the transcripts
+// test real keys and clicks); or, for null, goes back to the menu with
+// "&Retour". The program then waits for the user.
 export async function showExample(page, form) {
-  const open = f => (f === 134 ? [...open(132), ...EXAMPLES[132], 1061] : f === 102 ? [] : [MENU_ENTRY[f], 1]);
+  const open = f => (f === 134 ? [...open(132), 'example', 'click 1061'] : f === 102 ? [] : [`click ${MENU_ENTRY[f]}`, 'click 1']);
   await page.evaluate(async steps => {
     const top = () => document.querySelector('#desk > section.window:last-of-type');
-    for (const step of steps ?? Array(Number(top().style.getPropertyValue('--depth'))).fill(1)) {
-      const el = top().querySelector(`[data-id="${[step].flat()[0]}"]`);
-      if (Array.isArray(step)) { el.value = step[1]; continue; }
-      el.click();
-      while (!ZenkoPage.idle()) await new Promise(resolve => setTimeout(resolve, 1));
-    }
-  }, form === null ? null : [...open(form), ...EXAMPLES[form]]);
+    const depth = () => Number(top().style.getPropertyValue('--depth'));
+    const play = async lines => {
+      for (const [word, id, ...text] of lines.map(line => line.split(' '))) {
+        if (word === 'example') await play(ZenkoPage.table(depth()).example.split('\n').filter(Boolean));
+        else if (word === 'set') top().querySelector(`[data-id="${id}"]`).value = text.join(' ');
+        else for (top().querySelector(`[data-id="${id}"]`).click(); !ZenkoPage.idle();) await new Promise(r => setTimeout(r, 1));
+      }
+    };
+    await play(steps ?? Array(depth()).fill('click 1'));
+  }, form === null ? null : [...open(form), 'example']);
   return settled(page);
 }

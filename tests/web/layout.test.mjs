@@ -3,7 +3,7 @@
 // scroll, no text cut, nothing off screen, no two controls overlapping, every
 // field's whole text kept); on phones every target is 40 px high at least.
 // ZENKO_SHOTS=DIR keeps pictures of the menu, 130 and 134 at each size.
-import { run, openPage, control, check, showExample, SITE_EXAMPLE } from './harness.mjs';
+import { run, openPage, control, check, showExample } from './harness.mjs';
 
 // Width, height, default font size (px; the browser's own when absent).
 // Each one of a width other than the one before: a resize refits the windows.
@@ -37,7 +37,7 @@ async function faults(phone) {
 }
 
 await run('layout tests', async env => {
-  const page = await openPage(env, SITE_EXAMPLE);
+  const page = await openPage(env);
   const cdp = await env.context.newCDPSession(page);
   let font = 16;
   for (const form of FORMS) {
