@@ -127,6 +127,9 @@ std::string FormJson(const FormTemplate& form) {
       labels[radio->id] = name + group.what;
     }
   }
+  std::map<int, std::string> groups;
+  for (const TableGroup& group : form.table.groups)
+    if (!group.choices.empty()) groups[group.choices.front().id] = group.what;
   for (std::size_t i = 0; i < form.controls.size(); ++i) {
     const Control& c = form.controls[i];
     if (i) out += ',';
@@ -143,6 +146,11 @@ std::string FormJson(const FormTemplate& form) {
     out += ",\"hint\":";
     const Hint* hint = form.FindHint(c.id);
     AppendEscaped(out, hint ? hint->text : std::string());
+    const auto group = groups.find(c.id);
+    if (group != groups.end()) {
+      out += ",\"group\":";
+      AppendEscaped(out, group->second);
+    }
     const auto label = labels.find(c.id);
     if (label != labels.end()) {
       out += ",\"label\":";

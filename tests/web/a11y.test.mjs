@@ -26,6 +26,8 @@ await run('accessibility tests', async env => {
       for (const fault of await faults(page, form === 102)) check(false, `form ${form}${night ? ' at night' : ''}: ${fault}`);
     }
     await page.evaluate(() => document.documentElement.classList.remove('nuit'));
+    if (form === 131) check((await page.locator('[data-form="131"] [role=radiogroup]').evaluateAll(all => all.map(g => g.ariaLabel))).join() ===
+      'format de la fonction 1,format de la fonction 2', 'form 131: its radio buttons in two named groups');
     // 130's example ends with the date of JD 2451545.0, the epoch J2000.0:
     // 1 January 2000 (a Saturday) at 12 h UT; only that command's results.
     if (form === 130) check(await page.locator('[data-form="130"] .live').textContent() ===

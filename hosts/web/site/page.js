@@ -155,6 +155,7 @@ const ZenkoPage = (() => {
     const made = [];
     const arounds = [];
     let radioGroup = 0;
+    let radios = null;  // the current group's holder
 
     form.controls.forEach((c, i) => {
       const grid = grids.get(c.parent);
@@ -237,7 +238,16 @@ const ZenkoPage = (() => {
           node.className = 'radio';
           const input = document.createElement('input');
           input.type = 'radio';
-          if (c.flags & F.groupStart || radioGroup === 0) ++radioGroup;
+          if (c.flags & F.groupStart || radioGroup === 0) {
+            ++radioGroup;
+            // One group for assistive technologies, its buttons still
+            // cells of the grid (display: contents).
+            radios = document.createElement('div');
+            radios.className = 'radios';
+            radios.setAttribute('role', 'radiogroup');
+            if (c.group) radios.setAttribute('aria-label', c.group);
+            grid.node.append(radios);
+          }
           input.name = `f${depth}g${radioGroup}`;
           const text = document.createElement('span');
           const m = putText(text, c.text);
@@ -285,7 +295,7 @@ const ZenkoPage = (() => {
         w.elements.set(c.id, main);
       }
       made[i] = node;
-      grid.node.append(node);
+      (c.kind === 'radio' && radios.parentNode === grid.node ? radios : grid.node).append(node);
     });
     // Controls under a frame drawn around cells stand in its middle.
     form.controls.forEach((c, i) => {
