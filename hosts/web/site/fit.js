@@ -1,7 +1,8 @@
 // Fits the windows to the screen. A window wider than the screen (a phone,
 // a large font, a zoom) takes the whole width (the class narrow): its
 // frames and buttons then follow one another, and each grid that still
-// does not fit becomes one column, labels above their fields (onecol).
+// does not fit, or whose fields are too narrow for their texts, becomes
+// one column, labels above their fields (onecol).
 'use strict';
 
 const ZenkoFit = (() => {
@@ -15,9 +16,11 @@ const ZenkoFit = (() => {
     const box = win.getBoundingClientRect();
     if (!overflows(win) && !overflows(bar) && box.left >= 0 && box.right <= document.documentElement.clientWidth) return;
     win.classList.add('narrow');
-    // Outer grids first: a frame's width is known once its holder fits.
+    // Outer grids first: a frame's width is known once its holder fits. A
+    // field too narrow for its text also makes one column: a finger has no
+    // tooltip.
     for (const grid of win.querySelectorAll('.grid:not(.body)'))
-      if (overflows(grid)) grid.classList.add('onecol');
+      if (overflows(grid) || [...grid.querySelectorAll(':scope > .field')].some(overflows)) grid.classList.add('onecol');
   }
 
   // The field types and the keyboard each needs, from its hint (the

@@ -69,6 +69,11 @@ const ZenkoPage = (() => {
     const lines = [...w.changed].filter(([, text]) => text !== '').map(([id, text]) => `${named(id)} : ${text}`);
     w.changed.clear();
     if (lines.length) w.live.textContent = lines.join('\n');
+    // On a narrow screen, a frame whose new results do not fit reflows.
+    if (w.node.classList.contains('narrow')) {
+      ZenkoFit.fit(w.node);
+      for (const [, el] of w.elements) fitTitle(el);
+    }
   }
 
   async function nextEvent(depth) {
