@@ -3,6 +3,7 @@
 #include <emscripten.h>
 
 #include <cstdlib>
+#include <map>
 #include <utility>
 
 #include "Clock.h"
@@ -127,9 +128,35 @@ const char* KindName(Kind kind) {
 std::string FormJson(const FormTemplate& form) {
   std::string out = "{\"id\":" + std::to_string(form.id) + ",\"title\":";
   AppendEscaped(out, form.title);
+  out += ",\"example\":";
+  AppendEscaped(out, form.example);
   out += ",\"contextHelp\":";
   out += form.contextHelp ? "true" : "false";
   out += ",\"controls\":[";
+  // Each field's name for assistive technologies: the label the copy of
+  // the results gives it.
+  std::map<int, std::string> labels;
+  for (const LabelledField& field : LabelledFields(form)) labels[field.id] = field.label;
+  // A radio button without a text (a second column of choices) is named by
+  // the choice at its place in a group that has texts, and by its group.
+  for (const TableGroup& group : form.table.groups) {
+    for (std::size_t k = 0; k < group.choices.size(); ++k) {
+      const Control* radio = form.Find(group.choices[k].id);
+      if (!radio || !CleanLabel(radio->text).empty()) continue;
+      std::string name;
+      for (const TableGroup& other : form.table.groups) {
+        const Control* named = k < other.choices.size() ? form.Find(other.choices[k].id) : nullptr;
+        if (named && !CleanLabel(named->text).empty()) {
+          name = CleanLabel(named->text) + ", ";
+          break;
+        }
+      }
+      labels[radio->id] = name + group.what;
+    }
+  }
+  std::map<int, std::string> groups;
+  for (const TableGroup& group : form.table.groups)
+    if (!group.choices.empty()) groups[group.choices.front().id] = group.what;
   for (std::size_t i = 0; i < form.controls.size(); ++i) {
     const Control& c = form.controls[i];
     if (i) out += ',';
@@ -146,6 +173,16 @@ std::string FormJson(const FormTemplate& form) {
     out += ",\"hint\":";
     const Hint* hint = form.FindHint(c.id);
     AppendEscaped(out, hint ? hint->text : std::string());
+    const auto group = groups.find(c.id);
+    if (group != groups.end()) {
+      out += ",\"group\":";
+      AppendEscaped(out, group->second);
+    }
+    const auto label = labels.find(c.id);
+    if (label != labels.end()) {
+      out += ",\"label\":";
+      AppendEscaped(out, label->second);
+    }
     out += '}';
   }
   out += "],\"sysMenu\":[";

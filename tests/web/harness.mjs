@@ -109,3 +109,24 @@ export async function typeInto(page, id, text) {
 
 let failures = 0;
 export function check(ok, what) { if (!ok) { ++failures; console.log(`FAIL ${what}`); } return ok; }
+
+// Opens a form from the menu (134: from 132 after 132's example) and plays
+// its worked example (set and click lines) in the page (the transcripts
+// test real keys and clicks); or, for null, goes back to the menu with
+// "&Retour". The program then waits for the user.
+export async function showExample(page, form) {
+  const open = f => (f === 134 ? [...open(132), 'example', 'click 1061'] : f === 102 ? [] : [`click ${MENU_ENTRY[f]}`, 'click 1']);
+  await page.evaluate(async steps => {
+    const top = () => document.querySelector('#desk > section.window:last-of-type');
+    const depth = () => Number(top().style.getPropertyValue('--depth'));
+    const play = async lines => {
+      for (const [word, id, ...text] of lines.map(line => line.split(' '))) {
+        if (word === 'example') await play(ZenkoPage.table(depth()).example.split('\n').filter(Boolean));
+        else if (word === 'set') top().querySelector(`[data-id="${id}"]`).value = text.join(' ');
+        else for (top().querySelector(`[data-id="${id}"]`).click(); !ZenkoPage.idle();) await new Promise(r => setTimeout(r, 1));
+      }
+    };
+    await play(steps ?? Array(depth()).fill('click 1'));
+  }, form === null ? null : [...open(form), 'example']);
+  return settled(page);
+}

@@ -60,7 +60,24 @@ const ZenkoPage = (() => {
     if (wake) { const w = wake; wake = null; w(); }
   }
 
+  // What the last command changed in the top window's results, one
+  // "label : text" line each, empty ones left out.
+  function announce() {
+    const w = windows[windows.length - 1];
+    if (!w || !w.changed.size) return;
+    const named = id => w.form.controls.find(c => c.id === id).label || '';
+    const lines = [...w.changed].filter(([, text]) => text !== '').map(([id, text]) => `${named(id)} : ${text}`);
+    w.changed.clear();
+    if (lines.length) w.live.textContent = lines.join('\n');
+    // On a narrow screen, a frame whose new results do not fit reflows.
+    if (w.node.classList.contains('narrow')) {
+      ZenkoFit.fit(w.node);
+      for (const [, el] of w.elements) fitTitle(el);
+    }
+  }
+
   async function nextEvent(depth) {
+    announce();
     for (;;) {
       waiting = true;
       while (queue.length === 0) await new Promise(resolve => { wake = resolve; });
@@ -117,6 +134,7 @@ const ZenkoPage = (() => {
       b.className = className;
       b.textContent = text;
       b.title = tip;
+      b.setAttribute('aria-label', tip);
       b.tabIndex = -1;
       b.addEventListener('click', () => post(depth, event, 0));
       bar.append(b);
@@ -128,17 +146,21 @@ const ZenkoPage = (() => {
     body.className = 'grid body';
     // A click on the form itself takes the focus off its controls.
     win.tabIndex = -1;
-    win.append(bar, body);
+    // The results a command changed, read out politely once it is done.
+    const live = document.createElement('div');
+    live.className = 'live';
+    live.setAttribute('aria-live', 'polite');
+    win.append(bar, body, live);
 
     const w = { form, depth, node: win, elements: new Map(), mnemonics: [], shortcuts: [],
-                defaultId: 0, tabOrder: [] };
+                defaultId: 0, tabOrder: [], live, changed: new Map() };
     const grids = new Map();
     const newGrid = node => ({ node, rows: 0, cols: 0, stretchRows: new Set(), stretchCols: new Set() });
     grids.set(-1, newGrid(body));
     const made = [];
     const arounds = [];
     let radioGroup = 0;
-    let tab = 0;
+    let radios = null;  // the current group's holder
 
     form.controls.forEach((c, i) => {
       const grid = grids.get(c.parent);
@@ -202,8 +224,9 @@ const ZenkoPage = (() => {
           node.autocomplete = 'off';
           node.spellcheck = false;
           node.setAttribute('autocapitalize', 'off');
-          // Dates, times and epochs need ':', '/' and 'J': a plain keyboard.
           if (c.kind === 'result') node.readOnly = true;
+          else node.inputMode = ZenkoFit.inputMode(c.hint);
+          if (c.label) node.setAttribute('aria-label', c.label);
           if (c.flags & F.center) node.style.textAlign = 'center';
           else if (c.flags & F.left) node.style.textAlign = 'left';
           if (c.chars > 0) {
@@ -220,10 +243,20 @@ const ZenkoPage = (() => {
           node.className = 'radio';
           const input = document.createElement('input');
           input.type = 'radio';
-          if (c.flags & F.groupStart || radioGroup === 0) ++radioGroup;
+          if (c.flags & F.groupStart || radioGroup === 0) {
+            ++radioGroup;
+            // One group for assistive technologies, its buttons still
+            // cells of the grid (display: contents).
+            radios = document.createElement('div');
+            radios.className = 'radios';
+            radios.setAttribute('role', 'radiogroup');
+            if (c.group) radios.setAttribute('aria-label', c.group);
+            grid.node.append(radios);
+          }
           input.name = `f${depth}g${radioGroup}`;
           const text = document.createElement('span');
           const m = putText(text, c.text);
+          if (c.label) input.setAttribute('aria-label', c.label);
           node.append(input, text);
           input.addEventListener('click', () => post(depth, E.command, c.id));
           if (c.flags & F.notify)
@@ -256,7 +289,8 @@ const ZenkoPage = (() => {
       }
       if (focusable) {
         if (c.flags & F.noTab) focusable.tabIndex = -1;
-        else { focusable.tabIndex = ++tab; w.tabOrder.push(i); }
+        // The controls are in the page in table order, the tab order.
+        else { focusable.tabIndex = 0; w.tabOrder.push(i); }
         focusable.dataset.id = c.id;
       }
       if (c.id !== -1) {
@@ -266,7 +300,7 @@ const ZenkoPage = (() => {
         w.elements.set(c.id, main);
       }
       made[i] = node;
-      grid.node.append(node);
+      (c.kind === 'radio' && radios.parentNode === grid.node ? radios : grid.node).append(node);
     });
     // Controls under a frame drawn around cells stand in its middle.
     form.controls.forEach((c, i) => {
@@ -303,6 +337,7 @@ const ZenkoPage = (() => {
     if (!w) return;
     w.node.hidden = false;
     document.getElementById('loading')?.remove();
+    ZenkoFit.fit(w.node);
     // The control the form focused while it was made, or else the first
     // one in the tab order.
     if (focused && w.lastFocus) {
@@ -346,13 +381,15 @@ const ZenkoPage = (() => {
     const el = element(depth, id);
     if (!el) return;
     if (el instanceof HTMLInputElement) {
-      if (el.type === 'radio') { putText(el.nextElementSibling, text); return; }
+      if (el.type === 'radio') { putText(el.nextElementSibling, text); ZenkoFit.fit(windows[depth].node); return; }
+      if (el.readOnly && el.value !== text && !windows[depth].node.hidden) windows[depth].changed.set(id, text);
       el.value = text;
       el.setSelectionRange(0, 0);
       el.scrollLeft = 0;
       if (!windows[depth].node.hidden) fitTitle(el);
     } else if (el instanceof HTMLButtonElement) {
       putText(el, text);
+      ZenkoFit.fit(windows[depth].node);
     }
   }
 
@@ -415,7 +452,7 @@ const ZenkoPage = (() => {
     for (let i = hit.index + 1; i < w.form.controls.length; ++i) {
       const next = w.form.controls[i];
       const el = w.elements.get(next.id);
-      if (el && el.tabIndex > 0) { focusElement(el); return true; }
+      if (el && el.tabIndex >= 0) { focusElement(el); return true; }
     }
     return false;
   }
@@ -495,6 +532,12 @@ const ZenkoPage = (() => {
   }
   document.addEventListener('click', e => {
     if (!e.target.closest('#sysmenu')) hideSysMenu();
+  });
+  addEventListener('resize', () => {
+    for (const w of windows) {
+      ZenkoFit.fit(w.node);
+      for (const [, el] of w.elements) fitTitle(el);
+    }
   });
   document.addEventListener('focusin', e => {
     const w = windows.find(x => x.node.contains(e.target));
