@@ -36,7 +36,10 @@ export async function run(what, test, launch = {}) {
     });
   });
   await new Promise(listening => server.listen(0, '127.0.0.1', listening));
-  const browser = await chromium.launch({ executablePath: process.env.ZENKO_CHROMIUM || '/usr/bin/chromium', args: ['--no-sandbox'], ...launch });
+  // Without the background services, which the closed network refuses.
+  const browser = await chromium.launch({ executablePath: process.env.ZENKO_CHROMIUM || '/usr/bin/chromium',
+    args: ['--no-sandbox', '--disable-background-networking', '--disable-component-update', '--disable-sync',
+           '--no-first-run'], ...launch });
   // One page, loaded again for each test: its cache keeps the module.
   const context = await browser.newContext({ viewport: { width: 1280, height: 800 }, acceptDownloads: true });
   const page = await context.newPage();
