@@ -1,3 +1,6 @@
+if(NOT TARGET zenko)
+  return()
+endif()
 # `cpack -G DEB` in the build directory makes zenko_<version>_amd64.deb from
 # the installation rules of cmake/Install.cmake.
 set(CPACK_PACKAGE_NAME zenko)
