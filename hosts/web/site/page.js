@@ -302,6 +302,23 @@ const ZenkoPage = (() => {
       made[i] = node;
       (c.kind === 'radio' && radios.parentNode === grid.node ? radios : grid.node).append(node);
     });
+    // A field of a row of several fields (the interpolation forms' points)
+    // gets a caption with its name, shown only when its grid becomes one
+    // column: there the column titles no longer stand above it.
+    const name = text => text.replace(/\s+/g, ' ').replace(/[\s:]+$/, '').trim();
+    form.controls.forEach((c, i) => {
+      const field = made[i];
+      if (!field || !c.label || !['edit', 'number', 'result'].includes(c.kind)) return;
+      const row = form.controls.filter(o => o.parent === c.parent && o.row === c.row &&
+                                            ['edit', 'number', 'result'].includes(o.kind));
+      const before = field.previousElementSibling;
+      if (row.length < 2 || (before?.classList.contains('label') && name(before.textContent) === name(c.label))) return;
+      const caption = document.createElement('span');
+      caption.className = 'caption';
+      caption.setAttribute('aria-hidden', 'true');
+      caption.textContent = c.label;
+      field.before(caption);
+    });
     // Controls under a frame drawn around cells stand in its middle.
     form.controls.forEach((c, i) => {
       if (!made[i] || c.kind === 'group') return;
