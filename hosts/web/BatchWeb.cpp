@@ -142,6 +142,8 @@ EMSCRIPTEN_KEEPALIVE int zenko_batch_run(int form, int button, const char* bytes
   const BatchForm* batchForm = FindBatchForm(form);
   if (!batchForm) {
     err << "zenko-batch : formulaire inconnu : « " << form << " ».\n";
+  } else if (size < 0 || (!bytes && size > 0) || !name) {
+    err << "zenko-batch : le tableau n'a pas pu être lu.\n";
   } else if (!PutSite(site)) {
     err << "zenko-batch : le fichier Zenko.loc n'a pas pu être préparé.\n";
   } else {
