@@ -8,7 +8,7 @@
 #      once more, and the bounded fuzz runs (an input that fails is kept in
 #      build-sanitize/fuzz-crashes/);
 #   4. the WebAssembly build (build-web/, Debian's emscripten): the web site
-#      and the Node drivers, with their tests (every transcript and table
+#      and the Node drivers, clang-tidy over the web host, and their tests (every transcript and table
 #      test under Node, the browser tests in Debian's headless chromium);
 #   5. the test-to-code ratio, when scripts/test-ratio.sh is there.
 # Each ctest run writes a JUnit report: build/junit.xml,
@@ -56,6 +56,8 @@ step "WebAssembly build"
 # Optimised for size, as scripts/web.sh builds it.
 emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel -DZENKO_WERROR=ON "${cache[@]}" > /dev/null
 cmake --build build-web -j"$jobs"
+step "clang-tidy over the web host"
+bash scripts/tidy.sh --web build-web
 step "WebAssembly and browser tests"
 (cd build-web && ctest -j"$jobs" --output-on-failure --output-junit junit.xml)
 

@@ -140,12 +140,15 @@ EMSCRIPTEN_KEEPALIVE int zenko_batch_run(int form, int button, const char* bytes
   std::ostringstream out, err;
   int status = kBatchUsage;
   const BatchForm* batchForm = FindBatchForm(form);
-  if (!batchForm) {
-    err << "zenko-batch : formulaire inconnu : « " << form << " ».\n";
-  } else if (size < 0 || (!bytes && size > 0) || !name) {
-    err << "zenko-batch : le tableau n'a pas pu être lu.\n";
-  } else if (!PutSite(site)) {
-    err << "zenko-batch : le fichier Zenko.loc n'a pas pu être préparé.\n";
+  std::string refusal;
+  if (!batchForm)
+    refusal = "formulaire inconnu : « " + std::to_string(form) + " »";
+  else if (size < 0 || (!bytes && size > 0) || !name)
+    refusal = "le tableau n'a pas pu être lu";
+  else if (!PutSite(site))
+    refusal = "le fichier Zenko.loc n'a pas pu être préparé";
+  if (!refusal.empty()) {
+    err << "zenko-batch : " << refusal << ".\n";
   } else {
     ProgressInput in(bytes, static_cast<std::size_t>(size));
     TableOrigin origin{std::string("du fichier « ") + name + " »", [] { return 0; }};
