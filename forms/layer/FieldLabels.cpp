@@ -22,6 +22,12 @@ std::string CleanLabel(const std::string& text) {
   return out;
 }
 
+bool HasFields(const FormTemplate& form) {
+  for (const Control& c : form.controls)
+    if (c.kind == Kind::Edit || c.kind == Kind::Number || c.kind == Kind::Result) return true;
+  return false;
+}
+
 std::vector<LabelledField> LabelledFields(const FormTemplate& form) {
   std::vector<LabelledField> fields;
   std::string nearest;

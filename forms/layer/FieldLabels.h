@@ -21,6 +21,10 @@ std::string CleanLabel(const std::string& text);
 // between the previous field and it; empty when there is none.
 std::vector<LabelledField> LabelledFields(const FormTemplate& form);
 
+// Whether the form has an input or result field, and so the action
+// "Copier les résultats".
+bool HasFields(const FormTemplate& form);
+
 // One line per field: its label, a tab, its text (textOf gives it; a line
 // break in it becomes a blank). Lines end with "\n".
 std::string FieldsAsText(const FormTemplate& form,

@@ -22,12 +22,6 @@ bool IsNowField(const CDialog& form, int id) {
   return form.HasNow() && id != 0 && (id == now.date || id == now.time || id == now.julianDay);
 }
 
-bool HasFields(const FormTemplate& form) {
-  for (const Control& c : form.controls)
-    if (c.kind == Kind::Edit || c.kind == Kind::Number || c.kind == Kind::Result) return true;
-  return false;
-}
-
 void AddShortcut(FormWindow& window, const QKeySequence& key, std::function<void()> action) {
   auto* shortcut = new QShortcut(key, &window);
   shortcut->setContext(Qt::WindowShortcut);

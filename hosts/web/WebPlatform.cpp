@@ -81,13 +81,6 @@ UtInstant PageClock() {
   return UtInstant{t[0], t[1], t[2], t[3], t[4], t[5]};
 }
 
-// As in the windows: a form with a field to copy has the copy action.
-bool HasFields(const FormTemplate& form) {
-  for (const Control& c : form.controls)
-    if (c.kind == Kind::Edit || c.kind == Kind::Number || c.kind == Kind::Result) return true;
-  return false;
-}
-
 void AppendEscaped(std::string& out, const std::string& text) {
   out += '"';
   for (char c : text) {
