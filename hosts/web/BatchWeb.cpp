@@ -18,6 +18,8 @@
 
 #include "Batch.h"
 #include "Dialog.h"
+#include "FieldLabels.h"
+#include "Json.h"
 #include "SiteFile.h"
 
 // clang-format off
@@ -52,35 +54,6 @@ class ProgressInput : public std::streambuf {
   std::size_t size_;
 };
 
-void AppendJson(std::string& out, const std::string& text) {
-  static const char kHex[] = "0123456789abcdef";
-  out += '"';
-  for (char c : text) {
-    const unsigned char u = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (u < 0x20) {
-      out += "\\u00";
-      out += kHex[u >> 4];
-      out += kHex[u & 0xF];
-    } else {
-      out += c;
-    }
-  }
-  out += '"';
-}
-
-// A button's label as the window shows it: "&Calcul" is "Calcul".
-std::string LabelText(const std::string& label) {
-  std::string out;
-  for (std::size_t i = 0; i < label.size(); ++i) {
-    if (label[i] == '&' && i + 1 < label.size()) ++i;
-    out += label[i];
-  }
-  return out;
-}
-
 std::string output;  // the result table of the last run
 std::string notes;   // what the last run wrote on its error output
 std::string forms;   // zenko_batch_forms' text
@@ -108,16 +81,16 @@ EMSCRIPTEN_KEEPALIVE const char* zenko_batch_forms() {
     const FormTemplate& tpl = dialog->Template();
     if (forms.size() > 1) forms += ',';
     forms += "{\"form\":" + std::to_string(form.form) + ",\"title\":";
-    AppendJson(forms, tpl.title);
+    AppendJsonString(forms, tpl.title);
     forms += ",\"columns\":";
-    AppendJson(forms, DescribeBatchForm(form));
+    AppendJsonString(forms, DescribeBatchForm(form));
     forms += ",\"buttons\":[";
     for (std::size_t i = 0; i < form.buttons.size(); ++i) {
       const Control* c = tpl.Find(form.buttons[i].id);
       forms += (i ? ",{\"id\":" : "{\"id\":") + std::to_string(form.buttons[i].id) + ",\"name\":";
-      AppendJson(forms, form.buttons[i].name);
+      AppendJsonString(forms, form.buttons[i].name);
       forms += ",\"label\":";
-      AppendJson(forms, c ? LabelText(c->text) : std::string());
+      AppendJsonString(forms, c ? CleanLabel(c->text) : std::string());
       forms += '}';
     }
     forms += "]}";

@@ -8,6 +8,7 @@
 
 #include "Clock.h"
 #include "FieldLabels.h"
+#include "Json.h"
 #include "WebSite.h"
 
 // The page's side (page.js): the windows, the message box, the events.
@@ -81,28 +82,6 @@ UtInstant PageClock() {
   return UtInstant{t[0], t[1], t[2], t[3], t[4], t[5]};
 }
 
-void AppendEscaped(std::string& out, const std::string& text) {
-  out += '"';
-  for (char c : text) {
-    switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\t': out += "\\t"; break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          static const char kHex[] = "0123456789abcdef";
-          out += "\\u00";
-          out += kHex[(static_cast<unsigned char>(c) >> 4) & 0xF];
-          out += kHex[static_cast<unsigned char>(c) & 0xF];
-        } else {
-          out += c;
-        }
-    }
-  }
-  out += '"';
-}
-
 const char* KindName(Kind kind) {
   switch (kind) {
     case Kind::Group: return "group";
@@ -120,9 +99,9 @@ const char* KindName(Kind kind) {
 
 std::string FormJson(const FormTemplate& form) {
   std::string out = "{\"id\":" + std::to_string(form.id) + ",\"title\":";
-  AppendEscaped(out, form.title);
+  AppendJsonString(out, form.title);
   out += ",\"example\":";
-  AppendEscaped(out, form.example);
+  AppendJsonString(out, form.example);
   out += ",\"contextHelp\":";
   out += form.contextHelp ? "true" : "false";
   out += ",\"controls\":[";
@@ -156,25 +135,25 @@ std::string FormJson(const FormTemplate& form) {
     out += "{\"kind\":\"";
     out += KindName(c.kind);
     out += "\",\"id\":" + std::to_string(c.id) + ",\"text\":";
-    AppendEscaped(out, c.text);
+    AppendJsonString(out, c.text);
     out += ",\"row\":" + std::to_string(c.at.row) + ",\"col\":" + std::to_string(c.at.col) +
            ",\"rowSpan\":" + std::to_string(c.at.rowSpan) +
            ",\"colSpan\":" + std::to_string(c.at.colSpan) +
            ",\"flags\":" + std::to_string(c.flags) + ",\"chars\":" + std::to_string(c.chars) +
            ",\"parent\":" + std::to_string(form.ContainerOf(i)) + ",\"shortcut\":";
-    AppendEscaped(out, c.shortcut);
+    AppendJsonString(out, c.shortcut);
     out += ",\"hint\":";
     const Hint* hint = form.FindHint(c.id);
-    AppendEscaped(out, hint ? hint->text : std::string());
+    AppendJsonString(out, hint ? hint->text : std::string());
     const auto group = groups.find(c.id);
     if (group != groups.end()) {
       out += ",\"group\":";
-      AppendEscaped(out, group->second);
+      AppendJsonString(out, group->second);
     }
     const auto label = labels.find(c.id);
     if (label != labels.end()) {
       out += ",\"label\":";
-      AppendEscaped(out, label->second);
+      AppendJsonString(out, label->second);
     }
     out += '}';
   }
@@ -182,7 +161,7 @@ std::string FormJson(const FormTemplate& form) {
   for (std::size_t i = 0; i < form.sysMenu.size(); ++i) {
     if (i) out += ',';
     out += "{\"command\":" + std::to_string(form.sysMenu[i].command) + ",\"text\":";
-    AppendEscaped(out, form.sysMenu[i].text);
+    AppendJsonString(out, form.sysMenu[i].text);
     out += '}';
   }
   out += "]}";
