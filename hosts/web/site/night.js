@@ -9,7 +9,14 @@ const ZenkoNight = (() => {
   const KEY = 'zenko.nuit';
   const NIGHT_THEME = '#000000';
   const root = document.documentElement;
-  const toggle = document.getElementById('nightToggle');
+  // The page bar at the top of every page of the site, with the toggle.
+  const bar = document.createElement('header');
+  bar.id = 'pagebar';
+  bar.innerHTML = '<button type="button" id="nightToggle" aria-pressed="false" ' +
+    'title="Vision de nuit : rouge sur noir (touche F9)"><svg viewBox="0 0 16 16" aria-hidden="true">' +
+    '<path d="M6 1a7 7 0 1 0 9 9A6 6 0 0 1 6 1z"/></svg>Vision de nuit</button>';
+  document.body.prepend(bar);
+  const toggle = bar.firstChild;
   const isOn = () => root.classList.contains('nuit');
 
   // The browser's bar takes the page's colour.
